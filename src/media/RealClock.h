@@ -1,0 +1,22 @@
+#pragma once
+
+#include "services/Clock.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+
+namespace quillora {
+
+class RealClock : public QObject, public Clock {
+    Q_OBJECT
+public:
+    explicit RealClock(QObject *parent = nullptr);
+
+    double now() const override;
+    AsyncOp<void> sleep(double seconds) override;
+
+private:
+    QElapsedTimer m_elapsed;
+};
+
+} // namespace quillora
