@@ -11,7 +11,7 @@ packages=(
     espeak-ng
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick poppler-utils
-    fonts-dejavu-core clang-format
+    fonts-dejavu-core clang-format clang libclang-rt-14-dev
 )
 
 missing=()
