@@ -1,0 +1,65 @@
+#pragma once
+
+#include "MainMenu.h"
+#include "Result.h"
+#include "async/FlowScope.h"
+#include "services/Services.h"
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+
+namespace quillora {
+
+struct ProgramState;
+
+// The student form: the first thing the program shows and the last thing it closes. It
+// holds the main menu and, in front of it, the student's screens.
+class StudentForm : public QWidget {
+    Q_OBJECT
+public:
+    StudentForm(const Services &services, ProgramState &state, QWidget *parent = nullptr);
+
+    // Prepares the folder and the screens before the form is first shown: the working
+    // folders, the colour tables, the language in force and the main menu's layout.
+    void startUp();
+
+    // Runs each time the form comes (back) to the front: fresh interface texts, and the
+    // main-menu tune the first time only.
+    void becameActive();
+
+    MainMenu *mainMenu() const { return m_mainMenu; }
+    int logoTuneNumber() const { return m_logoTuneNumber; }
+
+    // Labels that show story text get the language's font; page texts also its direction.
+    void registerStoryLabel(QLabel *label, bool isPageText);
+    void applyCharacterSet();
+
+Q_SIGNALS:
+    void teacherFunctionsRequested();
+    void studentDataRequested();
+    void studentLogonRequested();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void onMainMenuButton(MainMenu::Button which);
+    void openUserGuide();
+    void startLogoTune();
+    void report(const FileError &error);
+
+    Services m_services;
+    ProgramState &m_state;
+    MainMenu *m_mainMenu = nullptr;
+    QList<QLabel *> m_storyLabels;
+    QList<QLabel *> m_pageTextLabels;
+    int m_logoTuneNumber = 0;
+    bool m_logoMusicStarted = false;
+    bool m_textsProblemReported = false;
+    FlowScope m_flows; // last: cancels running flows before the screens go
+};
+
+} // namespace quillora

@@ -1,0 +1,12 @@
+#include "DesktopShell.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace quillora {
+
+bool DesktopShell::openDocument(const QString &path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace quillora

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "services/Shell.h"
+
+namespace quillora {
+
+class DesktopShell : public Shell {
+public:
+    bool openDocument(const QString &path) override;
+};
+
+} // namespace quillora
