@@ -1,0 +1,44 @@
+#pragma once
+
+#include "TempAppFolder.h"
+#include "template/ProgramStop.h"
+
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+namespace quillora::test {
+
+// Records the stop instead of ending the test run.
+class RecordingStop : public ProgramStop {
+public:
+    QStringList messages;
+
+protected:
+    void endProgram(const QString &message) override { messages.append(message); }
+};
+
+inline QByteArray fixtureBytes(const QString &name) {
+    QFile file(QStringLiteral(QUILLORA_TEST_SOURCE_DIR "/core/fixtures/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("missing fixture");
+    return file.readAll();
+}
+
+// Puts a fixture into the application folder, under its own name or another.
+inline void installFixture(const TempAppFolder &app, const QString &name,
+                           const QString &as = QString()) {
+    app.write(as.isEmpty() ? name : as, fixtureBytes(name));
+}
+
+// Lines joined with CR LF, as the program writes them.
+inline QByteArray crlf(const QStringList &lines) {
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+} // namespace quillora::test
