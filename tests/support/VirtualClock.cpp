@@ -21,6 +21,14 @@ void VirtualClock::at(double when, std::function<void()> action) {
     push(std::max(when, m_now), std::move(action));
 }
 
+VirtualClock::Ticket VirtualClock::schedule(double when, std::function<void()> action) {
+    return push(std::max(when, m_now), std::move(action)).second;
+}
+
+void VirtualClock::cancel(Ticket ticket) {
+    std::erase_if(m_queue, [ticket](const auto &entry) { return entry.first.second == ticket; });
+}
+
 VirtualClock::Key VirtualClock::push(double when, std::function<void()> action) {
     const Key key{when, m_sequence++};
     m_queue.emplace(key, std::move(action));

@@ -20,6 +20,12 @@ public:
     // Schedules a callback at a moment on this clock (for doubles such as a sound player).
     void at(double when, std::function<void()> action);
 
+    // Like at(), but the callback can be withdrawn: a sound that was cut off must leave no
+    // deadline behind for the driver to jump to.
+    using Ticket = std::uint64_t;
+    Ticket schedule(double when, std::function<void()> action);
+    void cancel(Ticket ticket);
+
     bool hasPending() const { return !m_queue.empty(); }
     // Moves to the earliest deadline and runs what is due there. False when nothing waits.
     bool advanceToNext();

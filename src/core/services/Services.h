@@ -6,6 +6,7 @@ class AppFolder;
 class Clock;
 class Messages;
 class MusicChannel;
+class Recorder;
 class Shell;
 class SoundPlayer;
 
@@ -16,6 +17,7 @@ struct Services {
     Clock *clock = nullptr;
     SoundPlayer *sound = nullptr;
     MusicChannel *music = nullptr;
+    Recorder *recorder = nullptr;
     Messages *messages = nullptr;
     Shell *shell = nullptr;
 };
