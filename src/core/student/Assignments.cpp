@@ -25,6 +25,14 @@ bool isTemplatePermitted(const Assignments &assignments, int storyId) {
     return !assignments || assignments->contains(storyId);
 }
 
+QStringList assignmentLines(const QList<int> &storyIds) {
+    QStringList lines;
+    lines.reserve(storyIds.size());
+    for (const int id : storyIds)
+        lines << numberText(id);
+    return lines;
+}
+
 Result<void> saveAssignments(const AppFolder &folder, int studentNumber,
                              const QList<int> &storyIds) {
     const QString name = assignmentFileName(studentNumber);
@@ -34,11 +42,7 @@ Result<void> saveAssignments(const AppFolder &folder, int studentNumber,
         return FileError{
             QStringLiteral("A student can be given at most %1 stories").arg(kAssignmentLimit),
             name};
-    QStringList lines;
-    lines.reserve(storyIds.size());
-    for (const int id : storyIds)
-        lines << numberText(id);
-    return writeTextLines(folder.filePath(name), lines);
+    return writeTextLines(folder.filePath(name), assignmentLines(storyIds));
 }
 
 Result<QList<int>> parseAssignments(const QString &path, const QStringList &lines) {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -21,6 +22,9 @@ QString assignmentFileName(int studentNumber);
 using Assignments = std::optional<QList<int>>;
 
 bool isTemplatePermitted(const Assignments &assignments, int storyId);
+
+// The lines of an assignment file: one template number per line.
+QStringList assignmentLines(const QList<int> &storyIds);
 
 // Restricts the student to the listed templates, in the order given. A restriction to no
 // template at all is refused (the file would never be empty), and so is one of more than

@@ -86,6 +86,21 @@ Result<void> readPage(LineReader &in, StoryTemplate &story, int slot, const AppF
     return field.result();
 }
 
+// Where the given number of lines ends in raw bytes (just past the last line's terminator),
+// or -1 when the bytes do not hold that many whole lines yet.
+qsizetype endOfLines(const QByteArray &bytes, int count) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        if (--count == 0)
+            return i + 1;
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+    }
+    return -1;
+}
+
 } // namespace
 
 QString templateFileName(int storyId) {
@@ -178,28 +193,22 @@ Result<TemplateSummary> readTemplateSummary(const AppFolder &folder, const QStri
     QFile file(folder.filePath(fileName));
     if (!file.open(QIODevice::ReadOnly))
         return FileError{QStringLiteral("The file cannot be read"), fileName};
-    // Only the head is needed; a topic list of many large templates must not read them whole.
+    // Only the two head lines are decoded: a topic list of many large templates must not read
+    // them whole.
     QByteArray head;
-    QStringList lines;
-    while (!file.atEnd() && head.size() <= 2 * kMaxTextLineLength) {
-        head += file.read(4096);
-        lines = splitLines(head);
-        if (lines.size() > 2)
-            break;
+    qsizetype cut = -1;
+    while (cut < 0 && !file.atEnd() && head.size() <= 2 * kMaxTextLineLength) {
+        head += file.read(1024);
+        cut = endOfLines(head, 2);
     }
-    if (file.atEnd())
-        lines = splitLines(head);
-    LineReader in(fileName, lines.mid(0, 2));
+    LineReader in(fileName, splitLines(cut < 0 ? head : head.left(cut)).mid(0, 2));
     TemplateSummary summary;
     summary.fileName = fileName;
-    auto id = in.number(kIntMin, kIntMax);
-    if (!id)
-        return id.error();
-    summary.storyId = static_cast<int>(*id);
-    auto title = in.text();
-    if (!title)
-        return title.error();
-    summary.storedTitle = *title;
+    FieldReader field(in);
+    summary.storyId = field.number(kIntMin, kIntMax);
+    summary.storedTitle = field.text();
+    if (!field.ok())
+        return field.error();
     return summary;
 }
 
