@@ -1,6 +1,45 @@
+#include "FirstPaintProbe.h"
+#include "LaunchOptions.h"
+#include "Quillora.h"
+#include "StudentForm.h"
+
 #include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+using namespace quillora;
+
+namespace {
+
+int refuse(const QString &text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quillora"), text, QMessageBox::Ok);
+    box.exec();
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quillora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillora"));
+
+    const LaunchOptions options =
+        parseLaunchOptions(QApplication::arguments(), qEnvironmentVariable("QUILLORA_APP_FOLDER"),
+                           QApplication::applicationDirPath());
+    if (!options.problem.isEmpty())
+        return refuse(options.problem);
+
+    Quillora quillora{AppFolder(options.appFolder)};
+    QString problem;
+    if (!quillora.lockFolder(&problem))
+        return refuse(problem);
+
+    const QScreen *screen = QApplication::primaryScreen();
+    if (!quillora.start(screen ? screen->size() : QSize())) {
+        QApplication::exec(); // until the message about the screen is closed
+        return 1;
+    }
+    FirstPaintProbe::installIfAsked(quillora.studentForm());
+    return QApplication::exec();
 }

@@ -35,7 +35,7 @@ QSize PictureButton::sizeHint() const {
 }
 
 bool PictureButton::showsHighlight() const {
-    return m_highlighted || (m_followsPointer && (m_hovered || hasFocus()));
+    return m_highlighted || (m_followsPointer && (m_hovered || m_keyboardFocus));
 }
 
 void PictureButton::paintEvent(QPaintEvent *) {

@@ -41,6 +41,7 @@ private:
     bool m_highlighted = false;
     bool m_followsPointer = false;
     bool m_hovered = false;
+    bool m_keyboardFocus = false;
 };
 
 } // namespace quillora

@@ -1,0 +1,71 @@
+#include "Quillora.h"
+
+#include "DesktopShell.h"
+#include "FullScreen.h"
+#include "MediaServices.h"
+#include "QtMessages.h"
+#include "RealClock.h"
+#include "ScreenCheck.h"
+#include "StudentForm.h"
+
+#include <QDir>
+
+namespace quillora {
+
+Quillora::Quillora(AppFolder folder)
+    : m_folder(std::move(folder))
+    , m_lock(m_folder.filePath(QStringLiteral("quillora.lock")))
+    , m_clock(std::make_unique<RealClock>())
+    , m_messages(std::make_unique<QtMessages>())
+    , m_shell(std::make_unique<DesktopShell>()) {
+    m_services.folder = &m_folder;
+    m_services.clock = m_clock.get();
+    m_services.messages = m_messages.get();
+    m_services.shell = m_shell.get();
+}
+
+Quillora::~Quillora() {
+    // The forms go before the services they use.
+    m_studentForm.reset();
+    m_media.reset();
+}
+
+void Quillora::setMessages(Messages *messages) {
+    m_services.messages = messages;
+}
+
+bool Quillora::lockFolder(QString *problem) {
+    m_lock.setStaleLockTime(0); // a copy that crashed leaves a lock that names a dead process
+    if (m_lock.tryLock(0))
+        return true;
+    if (problem) {
+        *problem = QStringLiteral("Quillora is already running with the application folder %1.\n\n"
+                                  "Please use the copy that is open, or close it first.")
+                       .arg(QDir::toNativeSeparators(m_folder.root()));
+    }
+    return false;
+}
+
+bool Quillora::start(QSize screenSize) {
+    QDir::setCurrent(m_folder.root());
+    if (!screenIsLargeEnough(screenSize.width(), screenSize.height())) {
+        (void)m_services.messages->inform(
+            screenTooSmallMessage(screenSize.width(), screenSize.height()));
+        return false;
+    }
+
+    m_media = createMediaServices(m_folder, *m_services.messages);
+    m_services.sound = &m_media->sound();
+    m_services.music = &m_media->music();
+    m_services.recorder = &m_media->recorder();
+
+    m_studentForm = std::make_unique<StudentForm>(m_services, m_state);
+    m_messages->setParentWidget(m_studentForm.get());
+    m_studentForm->resize(screenSize);
+    m_studentForm->startUp();
+    showFullScreenOnScreen(m_studentForm.get());
+    m_studentForm->becameActive();
+    return true;
+}
+
+} // namespace quillora

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "AppFolder.h"
+#include "ProgramState.h"
+#include "services/Services.h"
+
+#include <QLockFile>
+#include <QSize>
+
+#include <memory>
+
+namespace quillora {
+
+class DesktopShell;
+class MediaServices;
+class Messages;
+class QtMessages;
+class RealClock;
+class StudentForm;
+
+// The composition root: owns the real services, the program-wide state and the forms, and
+// wires the forms to each other.
+class Quillora {
+public:
+    explicit Quillora(AppFolder folder);
+    ~Quillora();
+
+    // Tests hand in their own message boxes.
+    void setMessages(Messages *messages);
+
+    // One running copy per application folder: a second copy would hand out the same book
+    // and template numbers. False (and the reason) when another copy holds the folder.
+    bool lockFolder(QString *problem);
+
+    // Checks the screen and shows the student form with its main menu. False, after the
+    // message, when the screen is too small to work on.
+    bool start(QSize screenSize);
+
+    StudentForm *studentForm() const { return m_studentForm.get(); }
+    const Services &services() const { return m_services; }
+
+private:
+    AppFolder m_folder;
+    QLockFile m_lock;
+    ProgramState m_state;
+    std::unique_ptr<RealClock> m_clock;
+    std::unique_ptr<QtMessages> m_messages;
+    std::unique_ptr<DesktopShell> m_shell;
+    std::unique_ptr<MediaServices> m_media;
+    Services m_services;
+    std::unique_ptr<StudentForm> m_studentForm;
+};
+
+} // namespace quillora
