@@ -53,7 +53,9 @@ TEST_F(TemplateFileTest, OnePageTemplateRoundTripsByteForByte) {
     const QByteArray original = app.read(QStringLiteral("story_7.sty"));
     ASSERT_EQ(linesOf(original).size(), 35);
 
+    story.bookSubtitle = QStringLiteral("from the book read before");
     ASSERT_TRUE(load(7));
+    EXPECT_TRUE(story.bookSubtitle.isEmpty());
     EXPECT_EQ(story.storyId, 7);
     EXPECT_EQ(story.storyTitle, QStringLiteral("My Cat{Tom")); // titles are not decoded
     EXPECT_EQ(story.colorScheme, 3);
