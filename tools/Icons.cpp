@@ -1,6 +1,7 @@
 #include "Icons.h"
 
 #include <QFont>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -396,140 +397,113 @@ void language(QPainter &p) {
     text(p, QRectF(40, 40, 54, 44), QString(QChar(0x3B1)), 34, kInk);
 }
 
-void drawInDesignSpace(QPainter &p, Icon icon, const QColor &accent) {
-    switch (icon) {
-    case Icon::Pencil:
-        pencil(p, accent);
-        break;
-    case Icon::OpenBook:
-        openBook(p);
-        break;
-    case Icon::Trash:
-        trash(p);
-        break;
-    case Icon::ArrowRight:
-        arrowRight(p, 10, 50, 80, kPaper);
-        break;
-    case Icon::ArrowLeft:
-        p.save();
-        p.translate(100, 0);
-        p.scale(-1, 1);
-        arrowRight(p, 10, 50, 80, kPaper);
-        p.restore();
-        break;
-    case Icon::Check:
-        check(p);
-        break;
-    case Icon::House:
-        house(p, accent);
-        break;
-    case Icon::Printer:
-        printer(p, accent);
-        break;
-    case Icon::Speaker:
-        speaker(p);
-        break;
-    case Icon::Replay:
-        circularArrow(p, true);
-        break;
-    case Icon::Undo:
-        circularArrow(p, false);
-        break;
-    case Icon::Flag:
-        flag(p);
-        break;
-    case Icon::NextPage:
-        page(p, QRectF(8, 8, 58, 84));
-        arrowRight(p, 46, 62, 48, QColor(255, 210, 70));
-        break;
-    case Icon::NextBook:
-        closedBook(p, QRectF(8, 10, 52, 76), accent);
-        arrowRight(p, 46, 62, 48, QColor(255, 210, 70));
-        break;
-    case Icon::NextTopic:
-        coverArt(p, accent);
-        arrowRight(p, 52, 66, 44, QColor(255, 210, 70));
-        break;
-    case Icon::SaveBook:
-        closedBook(p, QRectF(10, 8, 56, 80), accent);
-        badge(p, QPointF(70, 68), 24, QColor(60, 180, 80));
-        p.save();
-        p.translate(46, 44);
-        p.scale(0.48, 0.48);
-        check(p);
-        p.restore();
-        break;
-    case Icon::SkipSave:
-        closedBook(p, QRectF(10, 8, 56, 80), accent);
-        badge(p, QPointF(70, 68), 24, QColor(255, 200, 40));
-        text(p, QRectF(46, 44, 48, 48), QString(QChar(0xBB)), 44, kInk);
-        break;
-    case Icon::SkipPage: {
-        page(p, QRectF(30, 34, 40, 58));
-        QPainterPath hop;
-        hop.moveTo(10, 60);
-        hop.cubicTo(18, 0, 82, 0, 88, 52);
-        band(p, hop, 7, QColor(255, 210, 70));
-        polygon(p, {{78, 50}, {98, 48}, {88, 68}}, QColor(255, 210, 70));
-        break;
-    }
-    case Icon::Cross:
-        cross(p);
-        break;
-    case Icon::Teacher:
-        apple(p);
-        break;
-    case Icon::Students:
-        person(p, QPointF(30, 30), 52, QColor(255, 180, 60));
-        person(p, QPointF(68, 36), 56, QColor(120, 200, 255));
-        break;
-    case Icon::Logon:
-        key(p, accent);
-        break;
-    case Icon::Guide:
-        guide(p, accent);
-        break;
-    case Icon::Exit:
-        exitDoor(p);
-        break;
-    case Icon::Cover:
-        coverArt(p, accent);
-        break;
-    case Icon::Fonts:
-        fonts(p);
-        break;
-    case Icon::Music:
-        music(p);
-        break;
-    case Icon::Pages:
-        pages(p);
-        break;
-    case Icon::Save:
-        floppy(p, accent);
-        break;
-    case Icon::NewPage:
-        page(p, QRectF(12, 8, 58, 84));
-        badge(p, QPointF(72, 70), 22, QColor(60, 180, 80));
-        text(p, QRectF(50, 46, 44, 46), QStringLiteral("+"), 44, kPaper);
-        break;
-    case Icon::Export:
-        tray(p);
-        verticalArrow(p, 50, 6, 66, true, QColor(255, 210, 70));
-        break;
-    case Icon::Import:
-        tray(p);
-        verticalArrow(p, 50, 4, 68, false, QColor(255, 210, 70));
-        break;
-    case Icon::Upload:
-        cloud(p);
-        break;
-    case Icon::Globe:
-        globe(p);
-        break;
-    case Icon::Language:
-        language(p);
-        break;
-    }
+// Pictograms made of two simpler ones: a thing and what happens to it.
+const QColor kMark(255, 210, 70);
+
+void arrowLeft(QPainter &p) {
+    p.save();
+    p.translate(100, 0);
+    p.scale(-1, 1);
+    arrowRight(p, 10, 50, 80, kPaper);
+    p.restore();
+}
+
+void saveBook(QPainter &p, const QColor &accent) {
+    closedBook(p, QRectF(10, 8, 56, 80), accent);
+    badge(p, QPointF(70, 68), 24, QColor(60, 180, 80));
+    p.save();
+    p.translate(46, 44);
+    p.scale(0.48, 0.48);
+    check(p);
+    p.restore();
+}
+
+void skipSave(QPainter &p, const QColor &accent) {
+    closedBook(p, QRectF(10, 8, 56, 80), accent);
+    badge(p, QPointF(70, 68), 24, QColor(255, 200, 40));
+    text(p, QRectF(46, 44, 48, 48), QString(QChar(0xBB)), 44, kInk);
+}
+
+void skipPage(QPainter &p) {
+    page(p, QRectF(30, 34, 40, 58));
+    QPainterPath hop;
+    hop.moveTo(10, 60);
+    hop.cubicTo(18, 0, 82, 0, 88, 52);
+    band(p, hop, 7, kMark);
+    polygon(p, {{78, 50}, {98, 48}, {88, 68}}, kMark);
+}
+
+void newPage(QPainter &p) {
+    page(p, QRectF(12, 8, 58, 84));
+    badge(p, QPointF(72, 70), 22, QColor(60, 180, 80));
+    text(p, QRectF(50, 46, 44, 46), QStringLiteral("+"), 44, kPaper);
+}
+
+using Painter = void (*)(QPainter &, const QColor &);
+
+const QHash<Icon, Painter> &painters() {
+    static const QHash<Icon, Painter> table{
+        {Icon::Pencil, pencil},
+        {Icon::OpenBook, [](QPainter &p, const QColor &) { openBook(p); }},
+        {Icon::Trash, [](QPainter &p, const QColor &) { trash(p); }},
+        {Icon::ArrowRight, [](QPainter &p, const QColor &) { arrowRight(p, 10, 50, 80, kPaper); }},
+        {Icon::ArrowLeft, [](QPainter &p, const QColor &) { arrowLeft(p); }},
+        {Icon::Check, [](QPainter &p, const QColor &) { check(p); }},
+        {Icon::House, house},
+        {Icon::Printer, printer},
+        {Icon::Speaker, [](QPainter &p, const QColor &) { speaker(p); }},
+        {Icon::Replay, [](QPainter &p, const QColor &) { circularArrow(p, true); }},
+        {Icon::Undo, [](QPainter &p, const QColor &) { circularArrow(p, false); }},
+        {Icon::Flag, [](QPainter &p, const QColor &) { flag(p); }},
+        {Icon::NextPage,
+         [](QPainter &p, const QColor &) {
+             page(p, QRectF(8, 8, 58, 84));
+             arrowRight(p, 46, 62, 48, kMark);
+         }},
+        {Icon::NextBook,
+         [](QPainter &p, const QColor &accent) {
+             closedBook(p, QRectF(8, 10, 52, 76), accent);
+             arrowRight(p, 46, 62, 48, kMark);
+         }},
+        {Icon::NextTopic,
+         [](QPainter &p, const QColor &accent) {
+             coverArt(p, accent);
+             arrowRight(p, 52, 66, 44, kMark);
+         }},
+        {Icon::SaveBook, saveBook},
+        {Icon::SkipSave, skipSave},
+        {Icon::SkipPage, [](QPainter &p, const QColor &) { skipPage(p); }},
+        {Icon::Cross, [](QPainter &p, const QColor &) { cross(p); }},
+        {Icon::Teacher, [](QPainter &p, const QColor &) { apple(p); }},
+        {Icon::Students,
+         [](QPainter &p, const QColor &) {
+             person(p, QPointF(30, 30), 52, QColor(255, 180, 60));
+             person(p, QPointF(68, 36), 56, QColor(120, 200, 255));
+         }},
+        {Icon::Logon, key},
+        {Icon::Guide, guide},
+        {Icon::Exit, [](QPainter &p, const QColor &) { exitDoor(p); }},
+        {Icon::Cover, coverArt},
+        {Icon::Fonts, [](QPainter &p, const QColor &) { fonts(p); }},
+        {Icon::Music, [](QPainter &p, const QColor &) { music(p); }},
+        {Icon::Pages, [](QPainter &p, const QColor &) { pages(p); }},
+        {Icon::Save, floppy},
+        {Icon::NewPage, [](QPainter &p, const QColor &) { newPage(p); }},
+        {Icon::Export,
+         [](QPainter &p, const QColor &) {
+             tray(p);
+             verticalArrow(p, 50, 6, 66, true, kMark);
+         }},
+        {Icon::Import,
+         [](QPainter &p, const QColor &) {
+             tray(p);
+             verticalArrow(p, 50, 4, 68, false, kMark);
+         }},
+        {Icon::Upload, [](QPainter &p, const QColor &) { cloud(p); }},
+        {Icon::Globe, [](QPainter &p, const QColor &) { globe(p); }},
+        {Icon::Language, [](QPainter &p, const QColor &) { language(p); }},
+    };
+    return table;
 }
 
 } // namespace
@@ -540,7 +514,8 @@ void drawIcon(QPainter &painter, Icon icon, const QRectF &box, const QColor &acc
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(box.center().x() - side / 2, box.center().y() - side / 2);
     painter.scale(side / 100.0, side / 100.0);
-    drawInDesignSpace(painter, icon, accent);
+    if (const Painter paint = painters().value(icon))
+        paint(painter, accent);
     painter.restore();
 }
 
