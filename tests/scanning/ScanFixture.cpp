@@ -57,7 +57,7 @@ ScanFixture::ScanFixture()
          {ScanScreen::StudentMenu, ScanScreen::Topic, ScanScreen::CoverColour,
           ScanScreen::WritingPage, ScanScreen::Collection, ScanScreen::AuthorPage,
           ScanScreen::ReadingPage, ScanScreen::YesNo}) {
-        for (const ScanItemSpec &item : scanItems(screen, 1)) {
+        for (const ScanButton &item : scanItems(screen, 1)) {
             if (!item.announcement.isEmpty())
                 writeSound(folder, item.announcement, 0.6);
         }

@@ -26,12 +26,12 @@ ScanScreenRules scanScreenRules(ScanScreen screen) {
 
 namespace {
 
-QList<ScanItemSpec> writingPageItems(int pageLayout) {
+QList<ScanButton> writingPageItems(int pageLayout) {
     const bool simple = pageLayout == kLayoutSimple;
     // On a decision page the choices speak their own narration instead of a name.
-    const ScanItemSpec choice =
-        simple ? ScanItemSpec{u"aobj_write_button.jpg"_s, u"announce_write_this_page.wav"_s}
-               : ScanItemSpec{u"aobj_check_button_only.jpg"_s, {}};
+    const ScanButton choice =
+        simple ? ScanButton{u"aobj_write_button.jpg"_s, u"announce_write_this_page.wav"_s}
+               : ScanButton{u"aobj_check_button_only.jpg"_s, {}};
     return {
         choice,
         choice,
@@ -44,8 +44,8 @@ QList<ScanItemSpec> writingPageItems(int pageLayout) {
     };
 }
 
-QList<ScanItemSpec> coverColourItems() {
-    QList<ScanItemSpec> items;
+QList<ScanButton> coverColourItems() {
+    QList<ScanButton> items;
     for (const QString &colour :
          {u"green"_s, u"blue"_s, u"purple"_s, u"gray"_s, u"orange"_s, u"red"_s})
         items.append({u"aobj_check_button.jpg"_s, u"announce_"_s + colour + u".wav"_s});
@@ -54,7 +54,7 @@ QList<ScanItemSpec> coverColourItems() {
 
 } // namespace
 
-QList<ScanItemSpec> scanItems(ScanScreen screen, int pageLayout) {
+QList<ScanButton> scanItems(ScanScreen screen, int pageLayout) {
     switch (screen) {
     case ScanScreen::StudentMenu:
         return {{u"aobj_write_book_button.jpg"_s, u"announce_write_book.wav"_s},
@@ -95,14 +95,14 @@ QList<ScanItemSpec> scanItems(ScanScreen screen, int pageLayout) {
 
 void fillScanScreen(ScanSet &set, AnnouncementTable &announcements, ScanScreen screen,
                     int pageLayout) {
-    const QList<ScanItemSpec> items = scanItems(screen, pageLayout);
+    const QList<ScanButton> items = scanItems(screen, pageLayout);
     set.clearEnabled();
     announcements.clear();
     set.setCount(static_cast<int>(items.size()));
     for (int item = 1; item <= items.size(); ++item) {
-        const ScanItemSpec &spec = items[item - 1];
-        set.setPicture(item, spec.picture);
-        announcements.set(item, spec.announcement);
+        const ScanButton &button = items[item - 1];
+        set.setPicture(item, button.picture);
+        announcements.set(item, button.announcement);
     }
 }
 

@@ -41,14 +41,14 @@ struct ScanScreenRules {
 };
 ScanScreenRules scanScreenRules(ScanScreen screen);
 
-struct ScanItemSpec {
+struct ScanButton {
     QString picture; // normal picture; its highlighted twin follows the "_active" convention
     QString announcement;
 };
 
 // The buttons of a screen, item 1 first. The writing page's first three depend on whether
 // the page is a simple page (one picture to write) or a decision page (choices to take).
-QList<ScanItemSpec> scanItems(ScanScreen screen, int pageLayout = 1);
+QList<ScanButton> scanItems(ScanScreen screen, int pageLayout = 1);
 
 // Puts the screen's pictures and announcements into the tables, sets the item count and
 // clears every enabled flag; the screen then enables the items it shows.
