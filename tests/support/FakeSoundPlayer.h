@@ -19,7 +19,8 @@ class VirtualClock;
 
 // The one wave voice on a virtual clock: each sound lasts as long as its WAV header says,
 // a new sound cuts off the one in progress, and every play and stop is recorded with its
-// virtual time, so flow tests can assert what a child heard and when.
+// virtual time, so flow tests can assert what a child heard and when. The clock and the
+// messages must outlive the player (declare them first).
 class FakeSoundPlayer : public SoundPlayer {
 public:
     FakeSoundPlayer(const AppFolder &folder, VirtualClock &clock, Messages &messages);
