@@ -44,9 +44,39 @@ QString decodeLine(QByteArrayView bytes) {
     return decodeCp1252(bytes);
 }
 
+namespace {
+
+// Splits text already decoded; line ends are the same characters in either form.
+QStringList splitDecoded(const QString &text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.sliced(start, i - start));
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.sliced(start));
+    return lines;
+}
+
+} // namespace
+
 QStringList splitLines(QByteArrayView bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
+    // Files this program wrote are UTF-8 throughout: decode them in one go. Only older files
+    // need the line-by-line fallback.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString whole = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return splitDecoded(whole);
+
     QStringList lines;
     qsizetype start = 0;
     const qsizetype size = bytes.size();
