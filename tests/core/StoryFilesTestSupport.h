@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TempAppFolder.h"
-#include "template/ProgramStop.h"
+#include "services/ProgramStop.h"
 
 #include <QFile>
 #include <QString>

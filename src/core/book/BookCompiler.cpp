@@ -5,7 +5,7 @@
 #include "TextFile.h"
 #include "student/StudentProfile.h"
 #include "template/FieldReader.h"
-#include "template/ProgramStop.h"
+#include "services/ProgramStop.h"
 #include "template/StoryTemplate.h"
 #include "template/TemplateFile.h"
 

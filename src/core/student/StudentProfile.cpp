@@ -6,7 +6,7 @@
 #include "services/Messages.h"
 #include "template/FieldReader.h"
 #include "template/FolderListing.h"
-#include "template/ProgramStop.h"
+#include "services/ProgramStop.h"
 
 #include <QFileInfo>
 
