@@ -21,22 +21,22 @@ AsyncOp<void> QtMessages::inform(const QString &text) {
     return promise.op();
 }
 
-AsyncOp<bool> QtMessages::askYesNo(const QString &text) {
+AsyncOp<bool> QtMessages::ask(const QString &text, QMessageBox::StandardButton yes,
+                              QMessageBox::StandardButton no) {
     Promise<bool> promise;
-    QMessageBox *box = makeBox(text, QMessageBox::Yes | QMessageBox::No);
+    QMessageBox *box = makeBox(text, yes | no);
     QObject::connect(box, &QMessageBox::finished, box,
-                     [promise](int result) { promise.resolve(result == QMessageBox::Yes); });
+                     [promise, yes](int result) { promise.resolve(result == yes); });
     box->open();
     return promise.op();
 }
 
+AsyncOp<bool> QtMessages::askYesNo(const QString &text) {
+    return ask(text, QMessageBox::Yes, QMessageBox::No);
+}
+
 AsyncOp<bool> QtMessages::askOkCancel(const QString &text) {
-    Promise<bool> promise;
-    QMessageBox *box = makeBox(text, QMessageBox::Ok | QMessageBox::Cancel);
-    QObject::connect(box, &QMessageBox::finished, box,
-                     [promise](int result) { promise.resolve(result == QMessageBox::Ok); });
-    box->open();
-    return promise.op();
+    return ask(text, QMessageBox::Ok, QMessageBox::Cancel);
 }
 
 } // namespace quillora

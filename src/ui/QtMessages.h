@@ -22,6 +22,8 @@ public:
 
 private:
     QMessageBox *makeBox(const QString &text, QMessageBox::StandardButtons buttons) const;
+    AsyncOp<bool> ask(const QString &text, QMessageBox::StandardButton yes,
+                      QMessageBox::StandardButton no);
     QPointer<QWidget> m_parent;
 };
 
