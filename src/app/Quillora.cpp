@@ -59,7 +59,7 @@ bool Quillora::start(QSize screenSize) {
     m_services.music = &m_media->music();
     m_services.recorder = &m_media->recorder();
 
-    m_studentForm = std::make_unique<StudentForm>(m_services, m_state);
+    m_studentForm = std::make_unique<StudentForm>(m_services, m_state, m_session);
     m_messages->setParentWidget(m_studentForm.get());
     m_studentForm->resize(screenSize);
     m_studentForm->startUp();

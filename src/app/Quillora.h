@@ -3,6 +3,7 @@
 #include "AppFolder.h"
 #include "ProgramState.h"
 #include "services/Services.h"
+#include "student/StudentProfile.h"
 
 #include <QLockFile>
 #include <QSize>
@@ -37,12 +38,15 @@ public:
     bool start(QSize screenSize);
 
     StudentForm *studentForm() const { return m_studentForm.get(); }
+    // The logged-on student (or the one being edited) and the name of the current student.
+    StudentSession &session() { return m_session; }
     const Services &services() const { return m_services; }
 
 private:
     AppFolder m_folder;
     QLockFile m_lock;
     ProgramState m_state;
+    StudentSession m_session;
     std::unique_ptr<RealClock> m_clock;
     std::unique_ptr<QtMessages> m_messages;
     std::unique_ptr<DesktopShell> m_shell;

@@ -3,6 +3,7 @@
 #include "AppFolder.h"
 #include "PictureButton.h"
 #include "ProgramState.h"
+#include "StudentArea.h"
 #include "services/Messages.h"
 #include "services/MusicChannel.h"
 #include "services/Shell.h"
@@ -11,15 +12,23 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRandomGenerator>
+#include <QTimer>
 
 namespace quillora {
 
 StudentForm::StudentForm(const Services &services, ProgramState &state, QWidget *parent)
+    : StudentForm(services, state, m_ownSession, parent) {}
+
+StudentForm::StudentForm(const Services &services, ProgramState &state, StudentSession &session,
+                         QWidget *parent)
     : QWidget(parent)
     , m_services(services)
-    , m_state(state) {
+    , m_state(state)
+    , m_session(&session)
+    , m_scan(*services.clock, *services.sound) {
     setWindowTitle(QStringLiteral("Quillora"));
     setAccessibleName(QStringLiteral("Quillora"));
     setAutoFillBackground(true);
@@ -29,6 +38,18 @@ StudentForm::StudentForm(const Services &services, ProgramState &state, QWidget 
 
     m_mainMenu = new MainMenu(*services.folder, this);
     connect(m_mainMenu, &MainMenu::buttonPressed, this, &StudentForm::onMainMenuButton);
+
+    m_studentArea = new StudentArea(services, state, *m_session, m_scan, this);
+    m_studentArea->hide();
+    connect(m_studentArea, &StudentArea::mainMenuRequested, m_mainMenu, &QWidget::show);
+
+    // The switches must reach the scan whichever control has the keyboard focus.
+    qApp->installEventFilter(this);
+}
+
+StudentForm::~StudentForm() {
+    // The student's screens and their flows go while the scan they use still exists.
+    delete std::exchange(m_studentArea, nullptr);
 }
 
 void StudentForm::startUp() {
@@ -59,8 +80,21 @@ void StudentForm::becameActive() {
         m_textsProblemReported = true;
         report(loaded.error());
     }
-    if (!m_logoMusicStarted)
-        startLogoTune();
+    if (!m_logoMusicStarted) {
+        m_logoMusicStarted = true;
+        // Loading the synthesiser's instruments takes a noticeable moment: let the menu appear
+        // first, then the tune.
+        if (isVisible())
+            m_tuneAfterFirstPaint = true;
+        else
+            startLogoTune();
+    }
+}
+
+void StudentForm::paintEvent(QPaintEvent *event) {
+    QWidget::paintEvent(event);
+    if (std::exchange(m_tuneAfterFirstPaint, false))
+        QTimer::singleShot(0, this, &StudentForm::startLogoTune);
 }
 
 void StudentForm::startLogoTune() {
@@ -73,7 +107,6 @@ void StudentForm::startLogoTune() {
     m_services.music->setCurrentMusicFile(
         m_services.folder->resolve(QStringLiteral("aobj_logo_midi%1.mid").arg(tune)));
     m_services.music->startBackgroundMusic();
-    m_logoMusicStarted = true;
 }
 
 void StudentForm::registerStoryLabel(QLabel *label, bool isPageText) {
@@ -112,6 +145,8 @@ void StudentForm::onMainMenuButton(MainMenu::Button which) {
         break;
     case MainMenu::StudentLogon:
         QDir::setCurrent(m_services.folder->root());
+        m_mainMenu->hide();
+        m_studentArea->openLogon();
         Q_EMIT studentLogonRequested();
         break;
     case MainMenu::UserGuide:
@@ -133,6 +168,44 @@ void StudentForm::openUserGuide() {
 
 void StudentForm::report(const FileError &error) {
     (void)m_services.messages->inform(error.text());
+}
+
+bool StudentForm::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        return handleSwitchKey(watched, event);
+    return false;
+}
+
+bool StudentForm::handleSwitchKey(QObject *receiver, QEvent *event) {
+    auto *widget = qobject_cast<QWidget *>(receiver);
+    if (!widget || widget->window() != this || !m_studentArea)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    int code = 0;
+    switch (key->key()) {
+    case Qt::Key_Space:
+        code = kKeySpace;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        code = kKeyEnter;
+        break;
+    case Qt::Key_Escape:
+        code = kKeyEscape;
+        break;
+    default:
+        return false;
+    }
+    // A held switch repeats; only its first press and its final release count.
+    if (!key->isAutoRepeat()) {
+        if (event->type() == QEvent::KeyRelease) {
+            m_scan.keyUp(code);
+        } else if (m_scan.keyDown(code) && code == kKeyEscape) {
+            m_studentArea->escapePressed();
+        }
+    }
+    // While a scan runs the switches belong to it: a focused button must not click as well.
+    return m_scan.isScanning();
 }
 
 void StudentForm::changeEvent(QEvent *event) {

@@ -1,0 +1,218 @@
+#include "StudentArea.h"
+
+#include "AppFolder.h"
+#include "EscapeNotice.h"
+#include "LogonPanel.h"
+#include "ProgramState.h"
+#include "StudentMenu.h"
+#include "scanning/ScanEngine.h"
+#include "services/Messages.h"
+#include "student/StudentProfile.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QListWidget>
+#include <QScopeGuard>
+
+namespace quillora {
+
+namespace {
+
+// A profile with an access mode the program does not know is worked by mouse: a scan that
+// cannot run would otherwise choose its first button again and again.
+ScanSettings settingsFor(const StudentProfile &profile) {
+    ScanSettings settings = scanSettings(profile);
+    if (settings.accessMode != kAccessStepScanning && settings.accessMode != kAccessTimedScanning)
+        settings.accessMode = kAccessMouse;
+    return settings;
+}
+
+QString settingsText(const ScanSettings &settings) {
+    switch (settings.accessMode) {
+    case kAccessStepScanning:
+        return QStringLiteral("Step Scanning - <Space> steps, <Enter> Selects");
+    case kAccessTimedScanning:
+        return QStringLiteral("Timed Scanning - Interval = ") +
+               QString::number(settings.scanSeconds) + QStringLiteral(" Seconds   <Enter> Selects");
+    default:
+        return QStringLiteral("Mouse Click or Touch Window");
+    }
+}
+
+} // namespace
+
+StudentArea::StudentArea(const Services &services, ProgramState &state, StudentSession &session,
+                         ScanEngine &scan, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+    , m_state(state)
+    , m_session(session)
+    , m_scan(scan) {
+    setAccessibleName(QStringLiteral("Student"));
+    m_menu = new StudentMenu(*services.folder, this);
+    m_menu->hide();
+    m_logon = new LogonPanel(*services.folder, this);
+    m_logon->hide();
+    connect(m_logon, &LogonPanel::logonClicked, this, [this] {
+        // While one logon waits at the notice, a second press of "Logon" is no new logon.
+        if (!m_loggingOn)
+            m_flows.start(logOnStudent());
+    });
+    connect(m_logon, &LogonPanel::mainMenuClicked, this, &StudentArea::leaveToMainMenu);
+    connect(m_menu, &StudentMenu::buttonClicked, this, &StudentArea::onMenuButton);
+}
+
+QSize StudentArea::screenSize() const {
+    return parentWidget() ? parentWidget()->size() : size();
+}
+
+void StudentArea::openLogon() {
+    m_flows.cancel();
+    QDir::setCurrent(m_services.folder->root());
+    fillLogonList();
+    setGeometry(QRect(QPoint(0, 0), screenSize()));
+    m_menu->hide();
+    m_logon->escapeNotice()->hide();
+    const QSize screen = screenSize();
+    m_logon->move((screen.width() - m_logon->width()) / 2,
+                  (screen.height() - m_logon->height()) / 2);
+    show();
+    raise();
+    m_logon->show();
+    m_logon->studentList()->setFocus();
+}
+
+void StudentArea::fillLogonList() {
+    QDir::setCurrent(m_services.folder->root());
+    m_logon->setStudentNames(listStudentNames(*m_services.folder));
+    if (m_session.currentStudentName.isEmpty())
+        m_session.currentStudentName = teacherName();
+}
+
+QCoro::Task<> StudentArea::logOnStudent() {
+    const QString name = m_logon->selectedName();
+    if (name.isEmpty()) {
+        static_cast<void>(m_services.messages->inform(QStringLiteral("Please select a Student")));
+        co_return;
+    }
+    {
+        m_loggingOn = true;
+        const auto done = qScopeGuard([this] { m_loggingOn = false; });
+        m_logon->showEscapeNotice();
+        co_await m_flows(m_logon->escapeNotice()->waitForContinue());
+    }
+    m_logon->escapeNotice()->hide();
+    m_logon->hide();
+    if (!readProfile(name)) {
+        // The teacher picks another name; nothing of the last logon has changed.
+        m_logon->show();
+        co_return;
+    }
+    m_menu->show();
+    m_scan.keys().escapeRequested = false;
+    co_await runStudentMenu();
+}
+
+bool StudentArea::readProfile(const QString &name) {
+    Messages &messages = *m_services.messages;
+    const AppFolder &folder = *m_services.folder;
+    // The logon's look-up says so itself when no profile carries the name.
+    if (findStudentNumber(folder, messages, name, LookupWording::Logon) == 0)
+        return false;
+    StudentSession read;
+    if (auto loaded = readStudentOptionsPlus(read, name, folder, messages, LookupWording::Logon);
+        !loaded) {
+        static_cast<void>(messages.inform(loaded.error().text()));
+        return false;
+    }
+    m_session.profile = read.profile;
+    m_session.currentStudentName = name;
+    m_scan.setSettings(settingsFor(m_session.profile));
+    return true;
+}
+
+bool StudentArea::studentHasBooks() const {
+    const QString pattern = QStringLiteral("mystory_%1_*.msy").arg(m_session.profile.studentNumber);
+    return !QDir(m_services.folder->root()).entryList({pattern}, QDir::Files).isEmpty();
+}
+
+void StudentArea::showStudentMenu() {
+    AnnouncementTable &announcements = m_scan.announcements();
+    ScanSet &set = m_scan.scanSet();
+    fillScanScreen(set, announcements, ScanScreen::StudentMenu);
+    m_menu->clear();
+    const bool hasBooks = studentHasBooks();
+    m_deleteMode = false;
+
+    const bool offersDelete = hasBooks && m_logon->deleteOption()->isChecked();
+    set.setCount(offersDelete ? 3 : 2);
+    set.setEnabled(kMenuWriteBook, true);
+    set.setEnabled(kMenuReadBook, hasBooks);
+    set.setEnabled(kMenuDeleteBook, offersDelete);
+    for (int item = 1; item <= set.count(); ++item)
+        m_menu->showItemPicture(item, set.picture(item), false);
+
+    setGeometry(QRect(QPoint(0, 0), screenSize()));
+    m_menu->setGeometry(rect());
+    m_menu->layOutButtons(1 + int(hasBooks) + int(offersDelete));
+    for (int item = 1; item <= StudentMenu::kButtonCount; ++item)
+        m_menu->setItemVisible(item, set.isEnabled(item));
+
+    const ScanSettings settings = m_scan.settings();
+    m_menu->showSettings(settingsText(settings));
+    const QString suffix = m_state.texts.text(Literal::CollectionSuffix);
+    const QString &name = m_session.currentStudentName;
+    m_menu->showNameTitle(m_state.characterSet.rightToLeft() ? suffix + name : name + suffix);
+}
+
+bool StudentArea::isStudentMenuShown() const {
+    return isVisible() && m_menu->isVisible();
+}
+
+QCoro::Task<> StudentArea::runStudentMenu() {
+    showStudentMenu();
+    KeyFlags &keys = m_scan.keys();
+    keys.escapeReleased = true;
+    // A mouse user's menu acts on clicks from here on.
+    if (m_scan.settings().accessMode == kAccessMouse)
+        co_return;
+    keys.assumeReleased(false);
+    for (;;) {
+        const int choice =
+            co_await m_flows(m_scan.choose(*m_menu, ScanRequest{ScanScreen::StudentMenu, 1, {}}));
+        if (choice == kScanEscapeChoice) {
+            leaveToMainMenu();
+            co_return;
+        }
+        chooseMenuAction(choice);
+        showStudentMenu();
+    }
+}
+
+void StudentArea::onMenuButton(int item) {
+    // In the scanning modes the switches choose; a click must not start a second action.
+    if (m_scan.settings().accessMode != kAccessMouse || m_scan.isScanning())
+        return;
+    chooseMenuAction(item);
+}
+
+void StudentArea::chooseMenuAction(int item) {
+    if (item == kMenuReadBook || item == kMenuDeleteBook)
+        m_deleteMode = item == kMenuDeleteBook;
+    // The writing and collection screens take over from here.
+    Q_EMIT menuActionChosen(item);
+}
+
+void StudentArea::escapePressed() {
+    if (m_scan.settings().accessMode == kAccessMouse && isStudentMenuShown())
+        leaveToMainMenu();
+}
+
+void StudentArea::leaveToMainMenu() {
+    m_menu->hide();
+    m_logon->hide();
+    hide();
+    Q_EMIT mainMenuRequested();
+}
+
+} // namespace quillora

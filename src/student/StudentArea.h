@@ -1,0 +1,72 @@
+#pragma once
+
+#include "async/FlowScope.h"
+#include "services/Services.h"
+
+#include <QWidget>
+
+namespace quillora {
+
+class LogonPanel;
+class ScanEngine;
+class StudentMenu;
+struct ProgramState;
+struct StudentSession;
+
+// The full-screen container of the student's screens: the logon panel and, once a student
+// has logged on, the student menu, worked by mouse or by switch scanning as the student's
+// profile says.
+class StudentArea : public QWidget {
+    Q_OBJECT
+public:
+    StudentArea(const Services &services, ProgramState &state, StudentSession &session,
+                ScanEngine &scan, QWidget *parent);
+
+    LogonPanel *logonPanel() const { return m_logon; }
+    StudentMenu *studentMenu() const { return m_menu; }
+
+    // The main menu's logon button: the list of students, and the logon panel in the
+    // middle of the screen.
+    void openLogon();
+    // Puts the name of every student profile into the logon list.
+    void fillLogonList();
+
+    // Whether the logged-on student has written a book yet.
+    bool studentHasBooks() const;
+    // Builds the student menu for the logged-on student.
+    void showStudentMenu();
+    bool isStudentMenuShown() const;
+    // Whether the collection was last opened for deleting rather than reading.
+    bool deleteMode() const { return m_deleteMode; }
+
+    // An Escape the scan has counted. A student who works the mouse leaves the student
+    // menu with it; switch users leave through the scan.
+    void escapePressed();
+
+Q_SIGNALS:
+    // The student's screens are closed; the main menu should show.
+    void mainMenuRequested();
+    // Write (1), read (2) or delete (3) a book was chosen on the student menu.
+    void menuActionChosen(int item);
+
+private:
+    QCoro::Task<> logOnStudent();
+    QCoro::Task<> runStudentMenu();
+    bool readProfile(const QString &name);
+    void onMenuButton(int item);
+    void chooseMenuAction(int item);
+    void leaveToMainMenu();
+    QSize screenSize() const;
+
+    Services m_services;
+    ProgramState &m_state;
+    StudentSession &m_session;
+    ScanEngine &m_scan;
+    LogonPanel *m_logon = nullptr;
+    StudentMenu *m_menu = nullptr;
+    bool m_deleteMode = false;
+    bool m_loggingOn = false;
+    FlowScope m_flows; // last: cancels the flows before the screens go
+};
+
+} // namespace quillora
