@@ -80,7 +80,8 @@ LogonPanel::LogonPanel(const AppFolder &folder, QWidget *parent)
     m_list->setAccessibleName(QStringLiteral("Students"));
     m_list->setFont(sized(m_list->font(), 15, false));
     m_list->setGeometry(64, 104, 292, 300);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &LogonPanel::logonClicked);
+    // Enter or a double click on a name logs on, like the "Logon" button.
+    connect(m_list, &QListWidget::itemActivated, this, &LogonPanel::logonClicked);
 
     m_showDelete = optionBox(QStringLiteral("Show the \"Delete a Book\" button"),
                              QStringLiteral("Show the \"Delete a Book\"\nbutton"), this);
