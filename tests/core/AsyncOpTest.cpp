@@ -143,6 +143,28 @@ TEST(FlowScope, DestroyingTheOwnerUnwindsItsFlowsFirst) {
     EXPECT_EQ(log, (std::vector<std::string>{"screen gone", "flow unwound"}));
 }
 
+TEST(FlowScope, AResultStillQueuedWhenTheOwnerGoesAwayBecomesACancellation) {
+    // A sound ends (its result is queued for the event loop) and in the same moment the
+    // screen is closed: the flow must unwind with the screen, not resume after it.
+    std::vector<std::string> log;
+    Promise<void> promise;
+    auto scope = std::make_unique<FlowScope>();
+    auto flow = [&]() -> QCoro::Task<> {
+        struct Guard {
+            std::vector<std::string> &log;
+            ~Guard() { log.push_back("unwound"); }
+        } guard{log};
+        co_await (*scope)(promise.op());
+        log.push_back("went on");
+    };
+    scope->start(flow());
+    promise.resolve();
+    scope.reset();
+    EXPECT_EQ(log, std::vector<std::string>{"unwound"});
+    drainEvents();
+    EXPECT_EQ(log, std::vector<std::string>{"unwound"});
+}
+
 TEST(FlowScope, ReportsFlowErrorsOtherThanCancellationWithoutCrashing) {
     FlowScope scope;
     bool ran = false;

@@ -67,6 +67,16 @@ public:
     void attachScope(FlowScope *scope) { m_scope = scope; }
     void detachScope() { m_scope = nullptr; }
 
+    // The operation completed and its flow waits for the event loop to resume it, but the
+    // scope that owns the flow is going away: the flow unwinds now, as cancelled, while its
+    // screen still exists, instead of resuming later into a freed one.
+    void abandonPendingResume() {
+        if (!m_waiter)
+            return;
+        m_error = std::make_exception_ptr(Cancelled{});
+        resume();
+    }
+
 protected:
     bool markSettled();
     void scheduleResume() {
@@ -76,10 +86,9 @@ protected:
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [self] { self->resume(); }, Qt::QueuedConnection);
     }
-    void resume() {
-        if (auto waiter = std::exchange(m_waiter, {}))
-            waiter.resume();
-    }
+    // The scope lets go of an operation only when its flow actually resumes: until then a
+    // scope that goes away must still be able to turn the pending resume into a cancellation.
+    void resume();
 
 private:
     bool m_settled = false;

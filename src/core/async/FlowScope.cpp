@@ -10,9 +10,14 @@ bool detail::OpStateBase::markSettled() {
     if (m_settled)
         return false;
     m_settled = true;
+    return true;
+}
+
+void detail::OpStateBase::resume() {
     if (auto *scope = std::exchange(m_scope, nullptr))
         scope->untrack(this);
-    return true;
+    if (auto waiter = std::exchange(m_waiter, {}))
+        waiter.resume();
 }
 
 namespace {
@@ -34,7 +39,10 @@ FlowScope::~FlowScope() {
     for (auto &weak : awaits) {
         if (auto state = weak.lock()) {
             state->detachScope();
-            state->cancel(true);
+            if (state->settled())
+                state->abandonPendingResume();
+            else
+                state->cancel(true);
         }
     }
 }
@@ -44,18 +52,20 @@ void FlowScope::start(QCoro::Task<> flow) {
 }
 
 void FlowScope::cancel() {
-    auto awaits = std::exchange(m_awaits, {});
-    for (auto &weak : awaits) {
-        if (auto state = weak.lock()) {
-            state->detachScope();
+    // Cancelled operations stay registered until their flows resume, so a scope destroyed in
+    // between still unwinds them in time.
+    const auto awaits = m_awaits;
+    for (const auto &weak : awaits) {
+        if (auto state = weak.lock())
             state->cancel(false);
-        }
     }
 }
 
 bool FlowScope::hasPendingAwaits() const {
-    return std::any_of(m_awaits.begin(), m_awaits.end(),
-                       [](const auto &weak) { return !weak.expired(); });
+    return std::any_of(m_awaits.begin(), m_awaits.end(), [](const auto &weak) {
+        const auto state = weak.lock();
+        return state && !state->settled();
+    });
 }
 
 void FlowScope::track(std::shared_ptr<detail::OpStateBase> state) {
