@@ -1,0 +1,181 @@
+#include "WritingArea.h"
+
+#include "AppFolder.h"
+#include "CoverChoice.h"
+#include "NoticePanel.h"
+#include "PageView.h"
+#include "PictureCache.h"
+#include "ProgramState.h"
+#include "TopicScreen.h"
+#include "WritingScreen.h"
+#include "scanning/ScanEngine.h"
+#include "services/SoundPlayer.h"
+#include "statistics/UsageStatistics.h"
+#include "student/StudentProfile.h"
+#include "template/StoryTemplate.h"
+
+namespace quillora {
+
+using namespace Qt::StringLiterals;
+
+WritingArea::WritingArea(const WritingContext &context, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_pictures(std::make_unique<PictureCache>(*context.services.folder)) {
+    if (!m_context.wallClock)
+        m_context.wallClock = [] { return QDateTime::currentDateTime(); };
+    if (!m_context.story)
+        m_ownStory = std::make_unique<StoryTemplate>();
+    if (!m_context.statistics)
+        m_ownStatistics = std::make_unique<UsageStatistics>();
+    m_story = m_context.story ? m_context.story : m_ownStory.get();
+    m_statistics = m_context.statistics ? m_context.statistics : m_ownStatistics.get();
+
+    setAccessibleName(u"Write a Book"_s);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(0, 102, 136));
+    setPalette(colours);
+
+    m_topicScreen = new TopicScreen(*m_pictures, this);
+    m_writingScreen = new WritingScreen(*m_pictures, this);
+    m_coverChoice = new CoverChoice(*m_pictures, this);
+    m_notice = new NoticePanel(this);
+    for (QWidget *screen :
+         {static_cast<QWidget *>(m_topicScreen), static_cast<QWidget *>(m_writingScreen),
+          static_cast<QWidget *>(m_coverChoice)})
+        screen->hide();
+    connect(m_topicScreen, &TopicScreen::itemClicked, this,
+            [this](int item) { onItemClicked(m_topicScreen, item); });
+    connect(m_writingScreen, &WritingScreen::itemClicked, this,
+            [this](int item) { onItemClicked(m_writingScreen, item); });
+    connect(m_coverChoice, &CoverChoice::itemClicked, this,
+            [this](int item) { onItemClicked(m_coverChoice, item); });
+    connect(m_writingScreen->pageView(), &PageView::readAloudClicked, this,
+            &WritingArea::onReadAloud);
+    hide();
+}
+
+WritingArea::~WritingArea() = default;
+
+AsyncOp<void> WritingArea::run() {
+    Promise<void> done;
+    if (m_running) {
+        done.resolve();
+        return done.op();
+    }
+    m_running = true;
+    if (QWidget *screen = parentWidget())
+        setGeometry(screen->rect());
+    m_writingScreen->setGeometry(rect());
+    m_writingScreen->pageView()->setGeometry(m_writingScreen->rect());
+    m_coverChoice->setGeometry(rect());
+    m_flows.start(writeFlow(done));
+    return done.op();
+}
+
+bool WritingArea::scanning() const {
+    const int mode = m_context.scan->settings().accessMode;
+    return mode == kAccessStepScanning || mode == kAccessTimedScanning;
+}
+
+AsyncOp<int> WritingArea::chooseItem(ScanDisplay &display, ScanScreen screen, PageSpeech speech) {
+    ++m_choicesAsked;
+    if (scanning())
+        return m_context.scan->choose(display, ScanRequest{screen, 1, std::move(speech)});
+    // Mouse users: the next click on a shown button of this screen. Clicks that arrive while
+    // the screen is busy find no one waiting and are dropped, so a double click never
+    // starts two actions.
+    Promise<int> click;
+    m_click = click;
+    m_clickScreen = &display;
+    return click.op();
+}
+
+void WritingArea::onItemClicked(ScanDisplay *display, int item) {
+    if (!m_click || display != m_clickScreen || !m_context.scan->scanSet().isEnabled(item))
+        return;
+    const Promise<int> click = *std::exchange(m_click, std::nullopt);
+    m_clickScreen = nullptr;
+    click.resolve(item);
+}
+
+void WritingArea::onReadAloud(int choice) {
+    const int slot = m_story->currentPageIndex;
+    if (m_story->currentPageId == 0 || !StoryTemplate::isSlot(slot))
+        return;
+    m_context.services.sound->playAsync(m_story->page(slot).choice(choice).recording);
+}
+
+QString WritingArea::text(Literal which) const {
+    return m_context.state->texts.text(which);
+}
+
+void WritingArea::setTopicButtons() {
+    ScanSet &set = m_context.scan->scanSet();
+    fillScanScreen(set, m_context.scan->announcements(), ScanScreen::Topic);
+    const auto count = static_cast<int>(m_topics.size());
+    set.setEnabled(1, true);
+    set.setEnabled(2, m_currentTopic < count);
+    set.setEnabled(3, m_currentTopic >= 2);
+    set.setEnabled(4, true);
+    for (int item = 1; item <= TopicScreen::kItemCount; ++item) {
+        m_topicScreen->showItemPicture(item, set.picture(item), false);
+        m_topicScreen->setItemVisible(item, set.isEnabled(item));
+    }
+}
+
+void WritingArea::showTopic() {
+    const Topic &topic = m_topics[m_currentTopic - 1];
+    const QString counter = m_context.state->texts.counter(Literal::TopicWord, m_currentTopic,
+                                                           static_cast<int>(m_topics.size()));
+    m_topicScreen->showTopic(topic, m_context.services.folder->resolve(topic.coverPicture),
+                             counter);
+}
+
+void WritingArea::showPageAt(int slot) {
+    PageLook look;
+    look.palette = m_context.state->palette;
+    look.rightToLeft = m_context.state->characterSet.rightToLeft();
+    look.mouseUser = !scanning();
+    look.caption = text(Literal::NowChoose);
+    m_writingScreen->hideButtons();
+    m_writingScreen->pageView()->showPage(*m_story, slot, look);
+}
+
+void WritingArea::setWritingButtons() {
+    WritingPageFacts facts;
+    const int slot = m_story->currentPageIndex;
+    facts.endPage = m_story->currentPageId == 0 || !StoryTemplate::isSlot(slot);
+    if (!facts.endPage) {
+        const TemplatePage &page = m_story->page(slot);
+        facts.layout = page.layout;
+        facts.firstPage = page.choice(1).prevPageId == 0;
+    }
+    facts.skipPages = m_context.session->profile.skipPages;
+    m_writingScreen->setWritingButtons(facts, m_context.scan->scanSet(),
+                                       m_context.scan->announcements());
+}
+
+void WritingArea::prepareCoverButtons() {
+    m_coverChoice->prepare(text(Literal::ChooseBookCover), m_story->storyTitle, m_story->fontName);
+    ScanSet &set = m_context.scan->scanSet();
+    fillScanScreen(set, m_context.scan->announcements(), ScanScreen::CoverColour);
+    for (int item = 1; item <= CoverChoice::kItemCount; ++item) {
+        set.setEnabled(item, true);
+        m_coverChoice->showItemPicture(item, set.picture(item), false);
+        m_coverChoice->setItemVisible(item, true);
+    }
+}
+
+void WritingArea::backToStudentMenu() {
+    m_click.reset();
+    m_clickScreen = nullptr;
+    m_notice->hide();
+    m_topicScreen->hide();
+    m_writingScreen->hide();
+    m_coverChoice->hide();
+    hide();
+}
+
+} // namespace quillora

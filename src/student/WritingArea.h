@@ -1,0 +1,144 @@
+#pragma once
+
+#include "InterfaceTexts.h"
+#include "TopicList.h"
+#include "WritingProgress.h"
+#include "async/FlowScope.h"
+#include "scanning/ScanScreens.h"
+#include "services/Services.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace quillora {
+
+class CoverChoice;
+class NoticePanel;
+class PictureCache;
+class ProgramStop;
+class ScanDisplay;
+class ScanEngine;
+class TopicScreen;
+class UsageStatistics;
+class WritingScreen;
+struct ProgramState;
+struct StoryTemplate;
+struct StudentSession;
+
+// What the writing screens share with the rest of the program for the whole run.
+struct WritingContext {
+    Services services;
+    ProgramState *state = nullptr;
+    StudentSession *session = nullptr;
+    ScanEngine *scan = nullptr;
+    ProgramStop *stop = nullptr;
+    // The program-wide template and statistics record; the area keeps its own when the
+    // caller has none to share.
+    StoryTemplate *story = nullptr;
+    UsageStatistics *statistics = nullptr;
+    // The date and time the statistics log; the desktop's clock unless a test says otherwise.
+    std::function<QDateTime()> wallClock;
+};
+
+// How a walk through a story ended.
+enum class WritingEnd { Saved, LeftToMenu, NotStarted };
+
+// Writing a book, from the student menu's write button back to the student menu: the topic
+// screen, the pages of the chosen story, the feedback panels between them, the cover colour
+// and the saved book. Every screen is worked by click or by the switch scan, as the
+// student's profile says; every step speaks.
+class WritingArea : public QWidget {
+    Q_OBJECT
+public:
+    WritingArea(const WritingContext &context, QWidget *parent);
+    ~WritingArea() override;
+
+    // Runs the whole write flow over the student menu and completes when the student is
+    // back at the menu, with or without a new book. The student menu rebuilds itself then.
+    AsyncOp<void> run();
+    bool isRunning() const { return m_running; }
+
+    TopicScreen *topicScreen() const { return m_topicScreen; }
+    WritingScreen *writingScreen() const { return m_writingScreen; }
+    CoverChoice *coverChoice() const { return m_coverChoice; }
+    NoticePanel *noticePanel() const { return m_notice; }
+    const WritingProgress &progress() const { return m_progress; }
+    const QList<Topic> &topics() const { return m_topics; }
+    int currentTopic() const { return m_currentTopic; }
+    StoryTemplate &story() const { return *m_story; }
+    UsageStatistics &statistics() const { return *m_statistics; }
+
+    // How many times a screen has asked the student to choose, and whether a click is
+    // awaited now: what a test or an outside driver waits for before it acts.
+    int choicesAsked() const { return m_choicesAsked; }
+    bool isWaitingForClick() const { return m_click.has_value(); }
+
+    // The picture on the page: the part of choosing that the benchmark times.
+    void showPageAt(int slot);
+
+private:
+    // Flow steps (WritingFlow.cpp).
+    QCoro::Task<> writeFlow(Promise<void> done);
+    QCoro::Task<> runTopicScreen();
+    QCoro::Task<> changeTopic(int step);
+    QCoro::Task<WritingEnd> startWriting();
+    QCoro::Task<WritingEnd> runWriting();
+    QCoro::Task<> takeChoice(int item);
+    QCoro::Task<> goToPage(int slot);
+    QCoro::Task<> goToFirstPage();
+    QCoro::Task<> showTemplatePage(int layout);
+    QCoro::Task<> announcePage();
+    QCoro::Task<> skipPage();
+    QCoro::Task<> startOver();
+    QCoro::Task<> noPagesWritten();
+    QCoro::Task<> writeAndSave();
+    QCoro::Task<> saveTheBook(int coverColour);
+    QCoro::Task<> showCoverChoice();
+    QCoro::Task<> leaveWriting();
+    QCoro::Task<> showNotice(QPixmap picture, QStringList lines, QString sound);
+    QCoro::Task<> playToEnd(QString sound);
+    QCoro::Task<> pause(double seconds);
+    void writeStatistics();
+    int followLink(int pageId);
+
+    // Screens and choosing (WritingArea.cpp).
+    bool scanning() const;
+    AsyncOp<int> chooseItem(ScanDisplay &display, ScanScreen screen, PageSpeech speech = {});
+    void onItemClicked(ScanDisplay *display, int item);
+    void onReadAloud(int choice);
+    void setTopicButtons();
+    void showTopic();
+    void setWritingButtons();
+    void prepareCoverButtons();
+    void backToStudentMenu();
+    QString text(Literal which) const;
+
+    WritingContext m_context;
+    std::unique_ptr<PictureCache> m_pictures;
+    std::unique_ptr<StoryTemplate> m_ownStory;
+    std::unique_ptr<UsageStatistics> m_ownStatistics;
+    StoryTemplate *m_story = nullptr;
+    UsageStatistics *m_statistics = nullptr;
+
+    TopicScreen *m_topicScreen = nullptr;
+    WritingScreen *m_writingScreen = nullptr;
+    CoverChoice *m_coverChoice = nullptr;
+    NoticePanel *m_notice = nullptr;
+
+    QList<Topic> m_topics;
+    int m_currentTopic = 0;
+    WritingProgress m_progress;
+    bool m_running = false;
+    int m_choicesAsked = 0;
+    // The screen waiting for a click and the promise the click settles (mouse users only).
+    ScanDisplay *m_clickScreen = nullptr;
+    std::optional<Promise<int>> m_click;
+    FlowScope m_flows; // last: the flows unwind before the screens go
+};
+
+} // namespace quillora

@@ -1,0 +1,369 @@
+// The write flow itself: the steps a teacher would describe, one coroutine each. The screens
+// and the choosing live in WritingArea.cpp.
+#include "WritingArea.h"
+
+#include "AppFolder.h"
+#include "CoverChoice.h"
+#include "NoticePanel.h"
+#include "PageView.h"
+#include "PictureCache.h"
+#include "ProgramState.h"
+#include "TopicScreen.h"
+#include "WritingScreen.h"
+#include "book/BookCompiler.h"
+#include "scanning/ScanEngine.h"
+#include "services/Clock.h"
+#include "services/Messages.h"
+#include "services/ProgramStop.h"
+#include "services/SoundPlayer.h"
+#include "statistics/UsageStatistics.h"
+#include "student/StudentProfile.h"
+#include "template/StoryTemplate.h"
+#include "template/TemplateFile.h"
+
+#include <QFile>
+#include <QScopeGuard>
+
+namespace quillora {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Once the program has been told to stop, the flow only unwinds.
+[[noreturn]] void abandonFlow() {
+    throw Cancelled{};
+}
+
+} // namespace
+
+QCoro::Task<> WritingArea::writeFlow(Promise<void> done) {
+    const auto finished = qScopeGuard([this, done] {
+        backToStudentMenu();
+        m_running = false;
+        done.resolve();
+    });
+    co_await runTopicScreen();
+}
+
+QCoro::Task<> WritingArea::runTopicScreen() {
+    const Services &services = m_context.services;
+    auto topics = loadTopics(*services.folder, m_context.session->profile.studentNumber);
+    if (!topics || topics->isEmpty()) {
+        QString problem = noTopicsMessage();
+        if (!topics)
+            problem = topics.error().text();
+        co_await m_flows(services.messages->inform(problem));
+        co_return;
+    }
+    m_topics = std::move(topics).value();
+    m_currentTopic = 1;
+    showTopic();
+    m_topicScreen->setHeading(text(Literal::ChooseTopic));
+    m_topicScreen->move((width() - m_topicScreen->width()) / 2,
+                        (height() - m_topicScreen->height()) / 2);
+    setTopicButtons();
+    show();
+    raise();
+    m_topicScreen->show();
+    co_await playToEnd(u"announce_topic_for_book.wav"_s);
+    const QString narration = m_topics.front().coverNarration;
+    if (!narration.isEmpty() && QFile::exists(services.folder->resolve(narration)))
+        co_await playToEnd(narration);
+
+    m_context.scan->keys().assumeReleased(false);
+    for (;;) {
+        setTopicButtons();
+        switch (co_await m_flows(chooseItem(*m_topicScreen, ScanScreen::Topic))) {
+        case 1:
+            // A story that cannot be opened leaves the student on the topic screen.
+            if (co_await startWriting() != WritingEnd::NotStarted)
+                co_return;
+            m_writingScreen->hide();
+            m_topicScreen->show();
+            break;
+        case 2:
+            co_await changeTopic(+1);
+            break;
+        case 3:
+            co_await changeTopic(-1);
+            break;
+        default:
+            co_return;
+        }
+    }
+}
+
+QCoro::Task<> WritingArea::changeTopic(int step) {
+    m_currentTopic = std::clamp(m_currentTopic + step, 1, static_cast<int>(m_topics.size()));
+    showTopic();
+    setTopicButtons();
+    co_await pause(0.5);
+    co_await playToEnd(m_topics[m_currentTopic - 1].coverNarration);
+}
+
+QCoro::Task<WritingEnd> WritingArea::startWriting() {
+    const Services &services = m_context.services;
+    const Topic &topic = m_topics[m_currentTopic - 1];
+    m_writingScreen->setGeometry(rect());
+    if (auto loaded = loadTemplate(*m_story, topic.storyId, TemplateLoadMode::Reading,
+                                   *services.folder, *services.messages);
+        !loaded) {
+        co_await m_flows(services.messages->inform(loaded.error().text()));
+        co_return WritingEnd::NotStarted;
+    }
+    const int first = firstPageSlot(*m_story);
+    if (first == 0) {
+        m_context.stop->stop(u"Critical Error: The first page of the story wasn't found"_s);
+        abandonFlow();
+    }
+    m_progress = WritingProgress{};
+    m_story->currentPageIndex = first;
+    m_story->currentPageId = m_story->page(first).pageId;
+    co_await showTemplatePage(m_story->page(first).layout);
+    m_topicScreen->hide();
+    m_writingScreen->show();
+    m_writingScreen->raise();
+    co_await announcePage();
+    m_statistics->start(*services.clock, m_story->storyTitle);
+    co_return co_await runWriting();
+}
+
+QCoro::Task<WritingEnd> WritingArea::runWriting() {
+    setWritingButtons();
+    m_context.scan->keys().assumeReleased(false);
+    for (;;) {
+        const int slot = m_story->currentPageIndex;
+        const bool onPage = m_story->currentPageId != 0 && StoryTemplate::isSlot(slot);
+        PageSpeech speech = onPage ? pageSpeech(m_story->page(slot)) : PageSpeech{};
+        const int item =
+            co_await m_flows(chooseItem(*m_writingScreen, ScanScreen::WritingPage, speech));
+        switch (item) {
+        case 1:
+        case 2:
+        case 3:
+            co_await takeChoice(item);
+            break;
+        case 4:
+            if (m_progress.anyPageWritten) {
+                co_await writeAndSave();
+                co_return WritingEnd::Saved;
+            }
+            co_await noPagesWritten();
+            break;
+        case 6:
+            co_await skipPage();
+            break;
+        case 7:
+            co_await startOver();
+            break;
+        case 8:
+            co_await leaveWriting();
+            co_return WritingEnd::LeftToMenu;
+        default:
+            break;
+        }
+    }
+}
+
+QCoro::Task<> WritingArea::takeChoice(int item) {
+    const TemplatePage &page = m_story->page(m_story->currentPageIndex);
+    m_progress.direction = PageDirection::Forward;
+    if (page.layout == kLayoutSimple) {
+        m_progress.anyPageWritten = true;
+        ++m_statistics->record().pagesForward;
+        const QStringList lines{text(Literal::Writing)};
+        co_await showNotice(m_pictures->artwork(u"aobj_pencil.jpg"_s), lines,
+                            u"aobj_printer.wav"_s);
+    } else {
+        const QStringList lines{text(Literal::ChoiceForward)};
+        co_await showNotice(QPixmap(), lines, u"aobj_bell.wav"_s);
+    }
+    co_await goToPage(followLink(page.choice(item).nextPageId));
+}
+
+// The slot a link leads to. No page (0) leads to a free slot, which shows the end page; a
+// page the story no longer has stops the program.
+int WritingArea::followLink(int pageId) {
+    if (pageId == 0)
+        return m_story->findPageIndex(0);
+    const int slot =
+        requirePageIndex(*m_story, pageId, m_context.session->currentStudentName, *m_context.stop);
+    if (slot == 0)
+        abandonFlow();
+    return slot;
+}
+
+QCoro::Task<> WritingArea::goToPage(int slot) {
+    const bool isPage = StoryTemplate::isSlot(slot);
+    m_story->currentPageIndex = slot;
+    m_story->currentPageId = isPage ? m_story->page(slot).pageId : 0;
+    co_await showTemplatePage(isPage ? m_story->page(slot).layout : kLayoutFree);
+    co_await announcePage();
+    setWritingButtons();
+}
+
+QCoro::Task<> WritingArea::goToFirstPage() {
+    const int first = firstPageSlot(*m_story);
+    if (first == 0) {
+        m_context.stop->stop(u"Critical Error: The first page of the story wasn't found"_s);
+        abandonFlow();
+    }
+    co_await goToPage(first);
+}
+
+QCoro::Task<> WritingArea::showTemplatePage(int layout) {
+    if (layout == kLayoutFree) {
+        m_writingScreen->hideButtons();
+        m_writingScreen->pageView()->showEndPage();
+        m_progress.reachedEnd = true;
+        co_await playToEnd(u"announce_the_end.wav"_s);
+        co_await pause(0.5);
+        co_return;
+    }
+    m_progress.lastShownPageIndex = m_story->currentPageIndex;
+    m_progress.shownLayout = layout;
+    showPageAt(m_story->currentPageIndex);
+}
+
+QCoro::Task<> WritingArea::announcePage() {
+    const int slot = m_story->currentPageIndex;
+    if (!StoryTemplate::isSlot(slot))
+        co_return;
+    const TemplatePage &page = m_story->page(slot);
+    if (page.layout > kLayoutSimple) {
+        co_await playToEnd(u"announce_now_choose.wav"_s);
+        co_await pause(0.5);
+    }
+    if (page.choice(1).nextPageId == 0 && !m_progress.reachedEnd) {
+        co_await playToEnd(u"announce_last_page.wav"_s);
+        co_await pause(0.5);
+    }
+    // Switch users hear a picture's narration when the scan reaches it.
+    if (!scanning() && page.layout == kLayoutSimple) {
+        const PageChoice &choice = page.choice(1);
+        co_await playToEnd(choice.recording);
+        if (!choice.soundEffect.isEmpty()) {
+            co_await pause(0.5);
+            co_await playToEnd(choice.soundEffect);
+        }
+    }
+}
+
+QCoro::Task<> WritingArea::skipPage() {
+    const TemplatePage &page = m_story->page(m_story->currentPageIndex);
+    m_progress.skippedPages.append(m_story->currentPageId);
+    co_await goToPage(followLink(page.choice(1).nextPageId));
+}
+
+QCoro::Task<> WritingArea::startOver() {
+    m_progress.forgetPages();
+    m_progress.direction = PageDirection::Back;
+    ++m_statistics->record().pagesBack;
+    const QStringList lines{text(Literal::Erasing)};
+    co_await showNotice(m_pictures->artwork(u"aobj_eraser.jpg"_s), lines, u"aobj_undoing.wav"_s);
+    co_await goToFirstPage();
+}
+
+QCoro::Task<> WritingArea::noPagesWritten() {
+    const QStringList lines{text(Literal::Oops), text(Literal::NoPagesWritten),
+                            text(Literal::StartOver)};
+    co_await showNotice(QPixmap(), lines, u"announce_no_pages_read.wav"_s);
+    m_progress.forgetPages();
+    co_await goToFirstPage();
+}
+
+QCoro::Task<> WritingArea::writeAndSave() {
+    co_await playToEnd(u"aobj_bell.wav"_s);
+    m_writingScreen->hide();
+    const QStringList compiling{text(Literal::CompilingPages)};
+    m_notice->present(QPixmap(), compiling);
+    co_await playToEnd(u"announce_compiling_pages.wav"_s);
+    co_await pause(0.1);
+    co_await playToEnd(u"aobj_stapling_pages.wav"_s);
+    co_await pause(1);
+    m_notice->hide();
+
+    StatisticsRecord &record = m_statistics->record();
+    record.title = titleWithSubtitle(*m_story, m_progress.lastShownPageIndex);
+    prepareCoverButtons();
+    if (!scanning())
+        co_await showCoverChoice();
+    record.taskCompleted = true;
+    writeStatistics();
+    if (scanning())
+        co_await showCoverChoice();
+    const int colour = co_await m_flows(chooseItem(*m_coverChoice, ScanScreen::CoverColour));
+    if (scanning())
+        co_await playToEnd(u"aobj_bell.wav"_s);
+    co_await saveTheBook(colour);
+}
+
+QCoro::Task<> WritingArea::showCoverChoice() {
+    m_coverChoice->setGeometry(rect());
+    m_coverChoice->show();
+    m_coverChoice->raise();
+    co_await playToEnd(u"announce_choose_book_cover.wav"_s);
+    co_await pause(1);
+    m_context.scan->keys().assumeReleased(false);
+}
+
+QCoro::Task<> WritingArea::saveTheBook(int coverColour) {
+    const Services &services = m_context.services;
+    const BookDraft draft{m_progress.lastShownPageIndex, m_progress.skippedPages, coverColour};
+    auto book = saveBook(*m_story, draft, m_context.session->profile,
+                         m_context.session->currentStudentName, *services.folder, *m_context.stop);
+    if (!book) {
+        if (m_context.stop->hasStopped())
+            abandonFlow();
+        co_await m_flows(services.messages->inform(book.error().text()));
+        co_return;
+    }
+    m_coverChoice->hide();
+    const QStringList lines{text(Literal::StorySaved)};
+    co_await showNotice(QPixmap(), lines, u"announce_book_added.wav"_s);
+}
+
+QCoro::Task<> WritingArea::leaveWriting() {
+    // A mouse user's log names the path walked so far; a switch user's names the story.
+    if (!scanning())
+        m_statistics->record().title = titleWithSubtitle(*m_story, m_progress.lastShownPageIndex);
+    writeStatistics();
+    co_return;
+}
+
+void WritingArea::writeStatistics() {
+    const Services &services = m_context.services;
+    const ScanSettings &settings = m_context.scan->settings();
+    const StatisticsAuthor author{m_context.session->currentStudentName, settings.accessMode,
+                                  settings.scanSeconds};
+    if (auto written = m_statistics->write(author, *services.clock, m_context.wallClock(),
+                                           *services.folder, *services.messages);
+        !written) {
+        // The book itself does not depend on the log; the teacher learns what went wrong.
+        (void)services.messages->inform(u"The usage statistics could not be saved.\n"_s +
+                                        written.error().text());
+    }
+}
+
+QCoro::Task<> WritingArea::showNotice(QPixmap picture, QStringList lines, QString sound) {
+    m_notice->present(picture, lines);
+    co_await playToEnd(sound);
+    m_notice->hide();
+}
+
+QCoro::Task<> WritingArea::playToEnd(QString sound) {
+    try {
+        co_await m_flows(m_context.services.sound->play(sound));
+    } catch (const Cancelled &) {
+        throw;
+    } catch (const std::exception &) {
+        // A sound that could not be played is silence; the story goes on.
+    }
+}
+
+QCoro::Task<> WritingArea::pause(double seconds) {
+    co_await m_flows(waitSeconds(*m_context.services.clock, seconds));
+}
+
+} // namespace quillora

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "PageLayout.h"
+#include "scanning/ScanDisplay.h"
+
+#include <QWidget>
+
+#include <array>
+
+namespace quillora {
+
+class AnnouncementTable;
+class PageView;
+class PictureButton;
+class PictureCache;
+class ScanSet;
+
+// The writing screen: the page on show and the eight buttons under and beside it - the
+// picture choices (1-3), write and save (4), skip and save (5), skip the page (6), start
+// over (7) and back to the student menu (8).
+class WritingScreen : public QWidget, public ScanDisplay {
+    Q_OBJECT
+public:
+    static constexpr int kItemCount = 8;
+
+    WritingScreen(PictureCache &pictures, QWidget *parent = nullptr);
+
+    PageView *pageView() const { return m_page; }
+    PictureButton *button(int item) const;
+
+    // Fills the scan tables for the page on show, places the buttons it offers and shows
+    // them; the others are hidden.
+    void setWritingButtons(const WritingPageFacts &page, ScanSet &set,
+                           AnnouncementTable &announcements);
+    void hideButtons();
+
+    void showItemPicture(int item, const QString &picture, bool highlighted) override;
+    void setItemVisible(int item, bool visible) override;
+
+Q_SIGNALS:
+    void itemClicked(int item);
+
+private:
+    void placeButtons(const WritingPageFacts &page, const std::array<bool, 8> &enabled);
+
+    PictureCache &m_pictures;
+    PageView *m_page = nullptr;
+    std::array<PictureButton *, kItemCount> m_buttons{};
+};
+
+} // namespace quillora
