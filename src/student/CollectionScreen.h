@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ReadingContext.h"
+#include "ReadingRules.h"
+#include "statistics/UsageStatistics.h"
+#include "template/StoryTemplate.h"
+
+#include <QWidget>
+
+#include <optional>
+
+namespace quillora {
+
+class CollectionPanel;
+class BookNotice;
+class ReadingScreen;
+class YesNoPanel;
+
+// A logged-on student's books, one cover at a time with "book 3 of 7", opened from the
+// student menu either to read a book or to delete one. Worked by mouse or by the switches,
+// as the student's profile says. When the student goes back, the student menu is shown
+// afresh by whoever opened the collection.
+class CollectionScreen : public QWidget {
+    Q_OBJECT
+public:
+    // The context's template and statistics may be left out; the screen then keeps its own.
+    CollectionScreen(const ReadingContext &context, QWidget *parent);
+    ~CollectionScreen() override;
+
+    // Shows the collection over the whole of its parent and completes when the student is
+    // back at the student menu. Print buttons are offered only when printing is allowed.
+    AsyncOp<void> open(bool deleteMode, bool printAllowed);
+    bool isOpen() const { return m_done.has_value(); }
+
+    CollectionPanel *panel() const { return m_panel; }
+    YesNoPanel *yesNoPanel() const { return m_yesNo; }
+    BookNotice *deletedNotice() const { return m_deleted; }
+    ReadingScreen *readingScreen() const { return m_reading; }
+    const ReadingContext &context() const { return m_context; }
+
+    const QList<BookListEntry> &books() const { return m_books; }
+    int currentBookIndex() const { return m_index; }
+    bool bookDeleted() const { return m_bookDeleted; }
+
+Q_SIGNALS:
+    // The student left the collection (after deleting a book, or with the menu button).
+    void closed();
+
+private:
+    QCoro::Task<> run(bool deleteMode);
+    QCoro::Task<> openCollection(bool deleteMode);
+    void showCollectionBook(int index);
+    void setCollectionButtons();
+    QCoro::Task<> speakBookTitle();
+    QCoro::Task<bool> deleteBook();
+    QCoro::Task<bool> askYesNo(const QString &question);
+    void finish();
+
+    ReadingContext m_context;
+    StoryTemplate m_ownStory;
+    UsageStatistics m_ownStatistics;
+    CollectionPanel *m_panel = nullptr;
+    YesNoPanel *m_yesNo = nullptr;
+    BookNotice *m_deleted = nullptr;
+    ReadingScreen *m_reading = nullptr;
+    QList<BookListEntry> m_books;
+    int m_index = 1;
+    bool m_deleteMode = false;
+    bool m_printAllowed = false;
+    bool m_bookDeleted = false;
+    QString m_subtitleRecording;
+    std::optional<Promise<void>> m_done;
+    FlowScope m_flows; // last: cancels the flows while the panels still exist
+};
+
+} // namespace quillora

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "CollectionScreen.h"
+#include "FakeMessages.h"
+#include "FakeMusicChannel.h"
+#include "FakeSoundPlayer.h"
+#include "ProgramState.h"
+#include "TempAppFolder.h"
+#include "VirtualClock.h"
+#include "book/PersonalBook.h"
+#include "scanning/ScanEngine.h"
+#include "services/PrinterService.h"
+#include "services/ProgramStop.h"
+#include "statistics/UsageStatistics.h"
+#include "student/StudentProfile.h"
+#include "template/StoryTemplate.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <ostream>
+
+// Readable failures: the text, not its bytes.
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace quillora {
+class ButtonColumn;
+class CollectionPanel;
+class ReadingPanel;
+} // namespace quillora
+
+namespace quillora::test {
+
+// Only remembers that the program would have ended, so the test can look at what happened.
+class RecordingStop : public ProgramStop {
+protected:
+    void endProgram(const QString &) override {}
+};
+
+// A printer that keeps every job; it can be told to refuse them as a missing printer would.
+class RecordingPrinter : public PrinterService {
+public:
+    Result<void> print(const PrintJob &job) override;
+
+    QList<PrintJob> jobs;
+    bool refuse = false;
+    std::function<void()> whilePrinting; // looks at the screen at the moment of printing
+};
+
+// The collection and reading screens on the demo folder (template 1 "Milo the Cat"; the
+// students Teacher 600, Maya 601 and Leo 602), with every outside service a double.
+class ReadingFixture : public ::testing::Test {
+protected:
+    ReadingFixture();
+    ~ReadingFixture() override;
+
+    // Maya (601) logged on, worked in the given way.
+    void logOnMaya(int accessMode);
+    // Writes a book of template 1 for Maya; returns its file name.
+    QString addBook(const QList<int> &pages, int lastPageId, int bookId = 4999, int version = 1,
+                    int coverColor = 2);
+
+    void open(bool deleteMode = false, bool printAllowed = false);
+    bool closed() const { return m_closed && m_closed->isSettled(); }
+
+    // Makes the choice the way the student works the screens: a click, or the switches.
+    void pick(ButtonColumn &buttons, int item);
+    // Runs until the screen waits for the student's next choice.
+    void waitForChoice(ButtonColumn &buttons);
+    void press(int key);
+
+    CollectionPanel &collection() const;
+    ReadingPanel &reading() const;
+    ButtonColumn &collectionButtons() const;
+    ButtonColumn &titleButtons() const;
+    ButtonColumn &readingButtons() const;
+    ButtonColumn &yesNoButtons() const;
+
+    // The lines of Maya's statistics log.
+    QStringList statisticsLog() const;
+
+    TempAppFolder folder{TempAppFolder::InstalledCopy};
+    VirtualClock clock;
+    FakeMessages messages;
+    FakeSoundPlayer sound;
+    FakeMusicChannel music;
+    RecordingStop stop;
+    RecordingPrinter printer;
+    ProgramState state;
+    StudentSession session;
+    UsageStatistics statistics;
+    StoryTemplate story;
+    ScanEngine scan;
+    QWidget screen;
+    std::unique_ptr<CollectionScreen> screens;
+
+private:
+    std::optional<AsyncOp<void>> m_closed;
+};
+
+} // namespace quillora::test
