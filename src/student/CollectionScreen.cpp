@@ -4,6 +4,8 @@
 #include "ButtonColumn.h"
 #include "CollectionPanels.h"
 #include "ProgramState.h"
+#include "QtPrinterService.h"
+#include "QuitProgramStop.h"
 #include "ReadingScreen.h"
 #include "ScreenParts.h"
 #include "book/PersonalBook.h"
@@ -39,6 +41,14 @@ CollectionScreen::CollectionScreen(const ReadingContext &context, QWidget *paren
         m_context.story = &m_ownStory;
     if (!m_context.statistics)
         m_context.statistics = &m_ownStatistics;
+    if (!m_context.printer) {
+        m_ownPrinter = std::make_unique<QtPrinterService>();
+        m_context.printer = m_ownPrinter.get();
+    }
+    if (!m_context.stop) {
+        m_ownStop = std::make_unique<QuitProgramStop>(*m_context.services.messages);
+        m_context.stop = m_ownStop.get();
+    }
     setAccessibleName(QStringLiteral("Book Collection"));
     setBackground(this, kScreenColour);
     const AppFolder &folder = *m_context.services.folder;

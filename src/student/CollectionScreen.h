@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace quillora {
@@ -23,7 +24,8 @@ class YesNoPanel;
 class CollectionScreen : public QWidget {
     Q_OBJECT
 public:
-    // The context's template and statistics may be left out; the screen then keeps its own.
+    // The context's template, statistics, printer and program stop may be left out; the
+    // screen then keeps its own (the default printer, and a stop that ends the program).
     CollectionScreen(const ReadingContext &context, QWidget *parent);
     ~CollectionScreen() override;
 
@@ -59,6 +61,8 @@ private:
     ReadingContext m_context;
     StoryTemplate m_ownStory;
     UsageStatistics m_ownStatistics;
+    std::unique_ptr<PrinterService> m_ownPrinter;
+    std::unique_ptr<ProgramStop> m_ownStop;
     CollectionPanel *m_panel = nullptr;
     YesNoPanel *m_yesNo = nullptr;
     BookNotice *m_deleted = nullptr;

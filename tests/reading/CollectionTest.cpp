@@ -21,6 +21,9 @@ struct OneBookCase {
     const char *heading;
     const char *prompt;
 };
+void PrintTo(const OneBookCase &c, std::ostream *out) {
+    *out << "mode " << c.accessMode << (c.deleteMode ? ", deleting" : ", reading");
+}
 
 class OneBookCollection : public ReadingFixture,
                           public ::testing::WithParamInterface<OneBookCase> {};

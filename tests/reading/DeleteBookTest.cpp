@@ -17,6 +17,9 @@ struct DeleteCase {
     bool goneBeforehand; // deleted elsewhere while the question was asked
     const char *question;
 };
+void PrintTo(const DeleteCase &c, std::ostream *out) {
+    *out << c.name;
+}
 
 class DeletingABook : public ReadingFixture, public ::testing::WithParamInterface<DeleteCase> {};
 
