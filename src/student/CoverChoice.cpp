@@ -68,7 +68,8 @@ CoverChoice::CoverChoice(PictureCache &pictures, QWidget *parent)
         m_thumbnails[index] = thumbnail;
 
         auto *title = new QLabel(thumbnail);
-        title->setGeometry(12, 22, kThumbnailSize.width() - 24, 70);
+        // The title panel of the cover artwork.
+        title->setGeometry(15, 11, kThumbnailSize.width() - 20, 44);
         title->setAlignment(Qt::AlignCenter);
         title->setWordWrap(true);
         m_titles[index] = title;
@@ -93,7 +94,7 @@ void CoverChoice::prepare(const QString &heading, const QString &title, const QS
         label->setFont(font);
         label->setText(title);
         QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, Qt::white);
+        colours.setColor(QPalette::WindowText, QColor(0, 51, 102));
         label->setPalette(colours);
     }
 }

@@ -5,6 +5,7 @@
 #include "LogonPanel.h"
 #include "ProgramState.h"
 #include "StudentMenu.h"
+#include "WritingArea.h"
 #include "scanning/ScanEngine.h"
 #include "services/Messages.h"
 #include "student/StudentProfile.h"
@@ -53,6 +54,8 @@ StudentArea::StudentArea(const Services &services, ProgramState &state, StudentS
     m_menu->hide();
     m_logon = new LogonPanel(*services.folder, this);
     m_logon->hide();
+    m_writing =
+        new WritingArea(WritingContext{services, &state, &session, &scan, {}, {}, {}, {}}, this);
     connect(m_logon, &LogonPanel::logonClicked, this, [this] {
         // While one logon waits at the notice, a second press of "Logon" is no new logon.
         if (!m_loggingOn)
@@ -184,16 +187,31 @@ QCoro::Task<> StudentArea::runStudentMenu() {
             leaveToMainMenu();
             co_return;
         }
-        chooseMenuAction(choice);
+        if (choice == kMenuWriteBook)
+            co_await writeBook();
+        else
+            chooseMenuAction(choice);
         showStudentMenu();
     }
+}
+
+QCoro::Task<> StudentArea::writeBook() {
+    chooseMenuAction(kMenuWriteBook);
+    // The writing screens cover the menu until the student is back, with or without a book.
+    m_menu->hide();
+    co_await m_flows(m_writing->run());
+    showStudentMenu();
+    m_menu->show();
 }
 
 void StudentArea::onMenuButton(int item) {
     // In the scanning modes the switches choose; a click must not start a second action.
     if (m_scan.settings().accessMode != kAccessMouse || m_scan.isScanning())
         return;
-    chooseMenuAction(item);
+    if (item == kMenuWriteBook)
+        m_flows.start(writeBook());
+    else
+        chooseMenuAction(item);
 }
 
 void StudentArea::chooseMenuAction(int item) {

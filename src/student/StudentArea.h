@@ -10,6 +10,7 @@ namespace quillora {
 class LogonPanel;
 class ScanEngine;
 class StudentMenu;
+class WritingArea;
 struct ProgramState;
 struct StudentSession;
 
@@ -24,6 +25,7 @@ public:
 
     LogonPanel *logonPanel() const { return m_logon; }
     StudentMenu *studentMenu() const { return m_menu; }
+    WritingArea *writingArea() const { return m_writing; }
 
     // The main menu's logon button: the list of students, and the logon panel in the
     // middle of the screen.
@@ -52,6 +54,7 @@ Q_SIGNALS:
 private:
     QCoro::Task<> logOnStudent();
     QCoro::Task<> runStudentMenu();
+    QCoro::Task<> writeBook();
     bool readProfile(const QString &name);
     void onMenuButton(int item);
     void chooseMenuAction(int item);
@@ -64,6 +67,7 @@ private:
     ScanEngine &m_scan;
     LogonPanel *m_logon = nullptr;
     StudentMenu *m_menu = nullptr;
+    WritingArea *m_writing = nullptr;
     bool m_deleteMode = false;
     bool m_loggingOn = false;
     FlowScope m_flows; // last: cancels the flows before the screens go

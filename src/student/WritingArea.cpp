@@ -6,6 +6,7 @@
 #include "PageView.h"
 #include "PictureCache.h"
 #include "ProgramState.h"
+#include "QuittingStop.h"
 #include "TopicScreen.h"
 #include "WritingScreen.h"
 #include "scanning/ScanEngine.h"
@@ -28,6 +29,10 @@ WritingArea::WritingArea(const WritingContext &context, QWidget *parent)
         m_ownStory = std::make_unique<StoryTemplate>();
     if (!m_context.statistics)
         m_ownStatistics = std::make_unique<UsageStatistics>();
+    if (!m_context.stop) {
+        m_ownStop = std::make_unique<QuittingStop>(*context.services.messages);
+        m_context.stop = m_ownStop.get();
+    }
     m_story = m_context.story ? m_context.story : m_ownStory.get();
     m_statistics = m_context.statistics ? m_context.statistics : m_ownStatistics.get();
 

@@ -36,9 +36,9 @@ struct WritingContext {
     ProgramState *state = nullptr;
     StudentSession *session = nullptr;
     ScanEngine *scan = nullptr;
-    ProgramStop *stop = nullptr;
-    // The program-wide template and statistics record; the area keeps its own when the
+    // The program-wide stop, template and statistics record; the area keeps its own when the
     // caller has none to share.
+    ProgramStop *stop = nullptr;
     StoryTemplate *story = nullptr;
     UsageStatistics *statistics = nullptr;
     // The date and time the statistics log; the desktop's clock unless a test says otherwise.
@@ -122,6 +122,7 @@ private:
     std::unique_ptr<PictureCache> m_pictures;
     std::unique_ptr<StoryTemplate> m_ownStory;
     std::unique_ptr<UsageStatistics> m_ownStatistics;
+    std::unique_ptr<ProgramStop> m_ownStop;
     StoryTemplate *m_story = nullptr;
     UsageStatistics *m_statistics = nullptr;
 
