@@ -15,6 +15,7 @@ namespace {
 const QRect kCollectionArea = twipsRect(0, 0, 11700, 10800);
 const QColor kCollectionColour(0, 153, 204);
 const QColor kShadowColour(0, 40, 60);
+const QColor kCoverInk(40, 30, 30);
 constexpr int kShadowOffset = 2; // 30 twips
 
 QList<QRect> collectionButtonPlaces() {
@@ -58,11 +59,12 @@ CollectionPanel::CollectionPanel(const AppFolder &folder, QWidget *parent)
     m_cover = pictureLabel(this, twipsRect(435, 2100, 8700, 8520));
     m_cover->show();
     // Everything on the cover is placed relative to the cover picture.
-    m_title = screenLabel(m_cover, twipsRect(735, 705, 7740, 2580), 40, Qt::white);
+    // The cover artwork leaves light panels for its words.
+    m_title = screenLabel(m_cover, twipsRect(735, 705, 7740, 2580), 40, kCoverInk);
     m_templateCover = pictureLabel(m_cover, twipsRect(1200, 3795, 3510, 2460));
     m_lastPage = pictureLabel(m_cover, twipsRect(4815, 3795, 3510, 2460));
-    m_version = screenLabel(m_cover, twipsRect(870, 7545, 2055, 765), 14, Qt::white);
-    m_author = screenLabel(m_cover, twipsRect(3060, 7560, 5295, 720), 18, Qt::white);
+    m_version = screenLabel(m_cover, twipsRect(870, 7545, 2055, 765), 14, kCoverInk);
+    m_author = screenLabel(m_cover, twipsRect(3060, 7560, 5295, 720), 18, kCoverInk);
 
     m_buttons =
         new ButtonColumn(folder, this, collectionButtonPlaces(),

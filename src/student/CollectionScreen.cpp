@@ -5,7 +5,7 @@
 #include "CollectionPanels.h"
 #include "ProgramState.h"
 #include "QtPrinterService.h"
-#include "QuitProgramStop.h"
+#include "QuittingStop.h"
 #include "ReadingScreen.h"
 #include "ScreenParts.h"
 #include "book/PersonalBook.h"
@@ -46,7 +46,7 @@ CollectionScreen::CollectionScreen(const ReadingContext &context, QWidget *paren
         m_context.printer = m_ownPrinter.get();
     }
     if (!m_context.stop) {
-        m_ownStop = std::make_unique<QuitProgramStop>(*m_context.services.messages);
+        m_ownStop = std::make_unique<QuittingStop>(*m_context.services.messages);
         m_context.stop = m_ownStop.get();
     }
     setAccessibleName(QStringLiteral("Book Collection"));

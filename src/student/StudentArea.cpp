@@ -1,6 +1,7 @@
 #include "StudentArea.h"
 
 #include "AppFolder.h"
+#include "CollectionScreen.h"
 #include "EscapeNotice.h"
 #include "LogonPanel.h"
 #include "ProgramState.h"
@@ -56,6 +57,12 @@ StudentArea::StudentArea(const Services &services, ProgramState &state, StudentS
     m_logon->hide();
     m_writing =
         new WritingArea(WritingContext{services, &state, &session, &scan, {}, {}, {}, {}}, this);
+    ReadingContext reading;
+    reading.services = services;
+    reading.state = &state;
+    reading.session = &session;
+    reading.scan = &scan;
+    m_collection = new CollectionScreen(reading, this);
     connect(m_logon, &LogonPanel::logonClicked, this, [this] {
         // While one logon waits at the notice, a second press of "Logon" is no new logon.
         if (!m_loggingOn)
@@ -190,7 +197,7 @@ QCoro::Task<> StudentArea::runStudentMenu() {
         if (choice == kMenuWriteBook)
             co_await writeBook();
         else
-            chooseMenuAction(choice);
+            co_await openCollection(choice);
         showStudentMenu();
     }
 }
@@ -208,10 +215,22 @@ void StudentArea::onMenuButton(int item) {
     // In the scanning modes the switches choose; a click must not start a second action.
     if (m_scan.settings().accessMode != kAccessMouse || m_scan.isScanning())
         return;
+    if (m_writing->isRunning() || m_collection->isOpen())
+        return;
     if (item == kMenuWriteBook)
         m_flows.start(writeBook());
     else
-        chooseMenuAction(item);
+        m_flows.start(openCollection(item));
+}
+
+QCoro::Task<> StudentArea::openCollection(int item) {
+    chooseMenuAction(item);
+    // The collection covers the menu until the student is back; a deleted book may have
+    // been the last one, so the menu is built afresh.
+    m_menu->hide();
+    co_await m_flows(m_collection->open(m_deleteMode, m_logon->printOption()->isChecked()));
+    showStudentMenu();
+    m_menu->show();
 }
 
 void StudentArea::chooseMenuAction(int item) {

@@ -7,6 +7,7 @@
 
 namespace quillora {
 
+class CollectionScreen;
 class LogonPanel;
 class ScanEngine;
 class StudentMenu;
@@ -26,6 +27,7 @@ public:
     LogonPanel *logonPanel() const { return m_logon; }
     StudentMenu *studentMenu() const { return m_menu; }
     WritingArea *writingArea() const { return m_writing; }
+    CollectionScreen *collectionScreen() const { return m_collection; }
 
     // The main menu's logon button: the list of students, and the logon panel in the
     // middle of the screen.
@@ -55,6 +57,7 @@ private:
     QCoro::Task<> logOnStudent();
     QCoro::Task<> runStudentMenu();
     QCoro::Task<> writeBook();
+    QCoro::Task<> openCollection(int item);
     bool readProfile(const QString &name);
     void onMenuButton(int item);
     void chooseMenuAction(int item);
@@ -68,6 +71,7 @@ private:
     LogonPanel *m_logon = nullptr;
     StudentMenu *m_menu = nullptr;
     WritingArea *m_writing = nullptr;
+    CollectionScreen *m_collection = nullptr;
     bool m_deleteMode = false;
     bool m_loggingOn = false;
     FlowScope m_flows; // last: cancels the flows before the screens go
