@@ -15,6 +15,10 @@
 #include "student/StudentProfile.h"
 #include "template/StoryTemplate.h"
 
+#include <QTimer>
+
+#include <algorithm>
+
 namespace quillora {
 
 using namespace Qt::StringLiterals;
@@ -160,6 +164,26 @@ void WritingArea::setWritingButtons() {
     facts.skipPages = m_context.session->profile.skipPages;
     m_writingScreen->setWritingButtons(facts, m_context.scan->scanSet(),
                                        m_context.scan->announcements());
+    if (!facts.endPage)
+        QTimer::singleShot(0, this, &WritingArea::prefetchFollowingPages);
+}
+
+void WritingArea::prefetchFollowingPages() {
+    const int slot = m_story->currentPageIndex;
+    if (m_story->currentPageId == 0 || !StoryTemplate::isSlot(slot))
+        return;
+    const TemplatePage &page = m_story->page(slot);
+    for (int choice = 1; choice <= std::min(page.layout, kChoicesPerPage); ++choice) {
+        const int next = page.choice(choice).nextPageId;
+        const int nextSlot = next == 0 ? 0 : m_story->findPageIndex(next);
+        if (nextSlot == 0)
+            continue;
+        const TemplatePage &following = m_story->page(nextSlot);
+        const QSize size = following.layout == kLayoutSimple ? simplePagePlaces().picture.size()
+                                                             : decisionCardPlaces().picture.size();
+        for (int shown = 1; shown <= std::min(following.layout, kChoicesPerPage); ++shown)
+            (void)m_pictures->scaled(following.choice(shown).picture, size);
+    }
 }
 
 void WritingArea::prepareCoverButtons() {

@@ -80,6 +80,9 @@ public:
 
     // The picture on the page: the part of choosing that the benchmark times.
     void showPageAt(int slot);
+    // Decodes the pictures of the pages the page on show leads to, while its narration
+    // plays, so the next page appears at once whichever picture the child chooses.
+    void prefetchFollowingPages();
 
 private:
     // Flow steps (WritingFlow.cpp).
