@@ -3,9 +3,9 @@
 #include "AppFolder.h"
 #include "Counters.h"
 #include "TextFile.h"
+#include "services/ProgramStop.h"
 #include "student/StudentProfile.h"
 #include "template/FieldReader.h"
-#include "services/ProgramStop.h"
 #include "template/StoryTemplate.h"
 #include "template/TemplateFile.h"
 

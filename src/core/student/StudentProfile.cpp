@@ -4,9 +4,9 @@
 #include "NumberText.h"
 #include "TextFile.h"
 #include "services/Messages.h"
+#include "services/ProgramStop.h"
 #include "template/FieldReader.h"
 #include "template/FolderListing.h"
-#include "services/ProgramStop.h"
 
 #include <QFileInfo>
 
