@@ -29,28 +29,28 @@ void writeSound(const TempAppFolder &folder, const QString &name, double seconds
 } // namespace
 
 StoryTemplate writeStory(const TempAppFolder &folder, int storyId, const QString &title,
-                         const std::vector<PageSpec> &pages) {
+                         const std::vector<PagePlan> &pages) {
     StoryTemplate story;
     story.storyId = storyId;
     story.storyTitle = title;
     story.colorScheme = 2;
     story.coverPicture = u"cover_pic_1.jpg"_s;
     int slot = 0;
-    for (const PageSpec &spec : pages) {
+    for (const PagePlan &plan : pages) {
         TemplatePage &page = story.page(++slot);
         page.inUse = true;
-        page.pageId = spec.pageId;
-        page.layout = spec.layout;
-        page.pathSubtitle = spec.subtitle;
+        page.pageId = plan.pageId;
+        page.layout = plan.layout;
+        page.pathSubtitle = plan.subtitle;
         for (int number = 1; number <= kChoicesPerPage; ++number) {
             PageChoice &choice = page.choice(number);
-            choice.prevPageId = spec.prev;
-            if (number > spec.layout)
+            choice.prevPageId = plan.prev;
+            if (number > plan.layout)
                 continue;
-            choice.nextPageId = spec.next.at(static_cast<std::size_t>(number - 1));
-            choice.text = u"Page %1 choice %2"_s.arg(spec.pageId).arg(number);
+            choice.nextPageId = plan.next.at(static_cast<std::size_t>(number - 1));
+            choice.text = u"Page %1 choice %2"_s.arg(plan.pageId).arg(number);
             choice.picture = u"page_pic_1_102_1.jpg"_s;
-            choice.recording = u"narr_%1_%2.wav"_s.arg(spec.pageId).arg(number);
+            choice.recording = u"narr_%1_%2.wav"_s.arg(plan.pageId).arg(number);
             writeSound(folder, choice.recording, 1.0);
         }
     }

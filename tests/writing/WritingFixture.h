@@ -32,7 +32,7 @@ protected:
 
 // One page of a fixture story: its number, layout, the pages its choices lead to, the page
 // it comes from and the subtitle of a path's last page.
-struct PageSpec {
+struct PagePlan {
     int pageId = 0;
     int layout = 1;
     std::vector<int> next;
@@ -43,7 +43,7 @@ struct PageSpec {
 // Writes a story with a narration ("narr_<page>_<choice>.wav", one second) for every choice
 // and an installed picture on every page.
 StoryTemplate writeStory(const TempAppFolder &folder, int storyId, const QString &title,
-                         const std::vector<PageSpec> &pages);
+                         const std::vector<PagePlan> &pages);
 
 // The branching story 7, "The Fox": 201, 202, a decision at 203, then 204 and 205 (subtitle
 // "Up the Hill") or 206 alone.
