@@ -4,6 +4,7 @@
 #include "PictureButton.h"
 #include "StudentArea.h"
 #include "StudentMenu.h"
+#include "scanning/ScanEngine.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,14 +16,41 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-using StudentMenuScreen = StudentDoorFixture;
-
 QList<int> chosenItems(const QSignalSpy &spy) {
     QList<int> items;
     for (const QList<QVariant> &arguments : spy)
         items.append(arguments.front().toInt());
     return items;
 }
+
+class StudentMenuScreen : public StudentDoorFixture {
+protected:
+    // A menu choice opens the writing or collection screens; a student leaves them through
+    // their own "Student Menu" button, as a switch or mouse user would.
+    void leaveToStudentMenu() {
+        ScanEngine &engine = form->scanEngine();
+        for (int round = 0; round < 60 && !area().isStudentMenuShown(); ++round) {
+            if (engine.settings().accessMode == 3) {
+                for (PictureButton *button : area().findChildren<PictureButton *>()) {
+                    if (button->isVisible() && button->accessibleName() == u"Student Menu"_s)
+                        button->click();
+                }
+                wait(1); // a click while the screen still speaks is dropped
+                continue;
+            }
+            const int item = engine.highlightedItem();
+            if (item > 0 &&
+                engine.scanSet().picture(item).endsWith(u"aobj_main_menu_button.jpg"_s)) {
+                key(Qt::Key_Return);
+                continue;
+            }
+            if (engine.settings().accessMode == 1)
+                key(Qt::Key_Space);
+            wait(1); // narration ends; a timed highlight moves on
+        }
+        ASSERT_TRUE(area().isStudentMenuShown());
+    }
+};
 
 TEST_F(StudentMenuScreen, ButtonsFollowTheBooksAndTheDeleteOption) {
     struct Case {
@@ -112,6 +140,8 @@ TEST_F(StudentMenuScreen, StepScanningReachesEveryItemAndEscapeLeaves) {
         EXPECT_EQ(litButton(), item);
         key(Qt::Key_Return);
         EXPECT_EQ(chosenItems(chosen).back(), item);
+        EXPECT_FALSE(area().isStudentMenuShown()); // the chosen screen covers the menu
+        leaveToStudentMenu();
         // The menu is built again and waits for a Space once more.
         EXPECT_EQ(litButton(), 0);
     }
@@ -144,6 +174,7 @@ TEST_F(StudentMenuScreen, TimedScanningMovesOnByItselfAndEscapeWaitsForTheDwell)
     EXPECT_EQ(sound.sounding(), u"announce_read_book.wav"_s);
     key(Qt::Key_Return);
     EXPECT_EQ(chosenItems(chosen), QList<int>{2});
+    leaveToStudentMenu();
     EXPECT_EQ(litButton(), 1); // the menu starts over at the write button
 
     wait(1);
@@ -171,9 +202,14 @@ TEST_F(StudentMenuScreen, MouseModeActsOnClicksAndEscapeLeaves) {
 
     area().studentMenu()->button(3)->click();
     EXPECT_TRUE(area().deleteMode());
+    area().studentMenu()->button(2)->click(); // the collection is open: no second action
+    EXPECT_TRUE(area().deleteMode());
+    leaveToStudentMenu();
     area().studentMenu()->button(2)->click();
     EXPECT_FALSE(area().deleteMode());
+    leaveToStudentMenu();
     area().studentMenu()->button(1)->click();
+    leaveToStudentMenu();
     EXPECT_EQ(chosenItems(chosen), (QList<int>{3, 2, 1}));
 
     const std::size_t stopsBefore = sound.stops.size();
