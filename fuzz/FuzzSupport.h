@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppFolder.h"
-#include "TextFile.h"
+#include "core/AppFolder.h"
+#include "core/TextFile.h"
 
 #include <QByteArrayView>
 #include <QStringList>

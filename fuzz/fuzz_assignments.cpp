@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "student/Assignments.h"
+#include "core/profiles/Assignments.h"
 
 using namespace quillora;
 

@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "book/PersonalBook.h"
+#include "core/book/PersonalBook.h"
 
 using namespace quillora;
 

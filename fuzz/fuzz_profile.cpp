@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "student/StudentProfile.h"
+#include "core/profiles/StudentProfile.h"
 
 using namespace quillora;
 

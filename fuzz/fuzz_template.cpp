@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "template/TemplateFile.h"
+#include "core/template/TemplateFile.h"
 
 using namespace quillora;
 

@@ -1,6 +1,6 @@
 #include "AssetCatalog.h"
 
-#include "TextFile.h"
+#include "core/TextFile.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "DemoTemplate.h"
 
-#include "NumberText.h"
-#include "TextFile.h"
+#include "core/NumberText.h"
+#include "core/TextFile.h"
 
 #include <QFileInfo>
 #include <QSet>

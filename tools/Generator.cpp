@@ -3,15 +3,15 @@
 #include "AssetCatalog.h"
 #include "ButtonArt.h"
 #include "Canvas.h"
-#include "Counters.h"
 #include "DemoTemplate.h"
 #include "MidiWriter.h"
-#include "NumberText.h"
 #include "ScreenArt.h"
 #include "SoundSynth.h"
 #include "StoryArt.h"
-#include "TextFile.h"
-#include "WavFile.h"
+#include "core/Counters.h"
+#include "core/NumberText.h"
+#include "core/TextFile.h"
+#include "core/WavFile.h"
 
 #include <QBuffer>
 #include <QFile>

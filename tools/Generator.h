@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Result.h"
 #include "Speech.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QDir>

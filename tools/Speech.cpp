@@ -1,6 +1,6 @@
 #include "Speech.h"
 
-#include "WavFile.h"
+#include "core/WavFile.h"
 
 #include <QFile>
 #include <QProcess>

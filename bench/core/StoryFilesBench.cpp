@@ -2,11 +2,11 @@
 // several runs and, in brackets, the best one (other work on a shared machine only ever
 // slows a run down, so the best run is the steadier figure).
 
-#include "AppFolder.h"
-#include "TextFile.h"
-#include "book/PersonalBook.h"
-#include "services/Messages.h"
-#include "template/TemplateFile.h"
+#include "core/AppFolder.h"
+#include "core/TextFile.h"
+#include "core/book/PersonalBook.h"
+#include "core/services/Messages.h"
+#include "core/template/TemplateFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

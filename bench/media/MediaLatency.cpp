@@ -4,11 +4,11 @@
 //
 // Usage: quillora_media_latency [rounds]   (uses SDL's dummy driver unless told otherwise)
 
-#include "AppFolder.h"
-#include "MediaServices.h"
-#include "WavFile.h"
-#include "services/Messages.h"
-#include "services/SoundPlayer.h"
+#include "core/AppFolder.h"
+#include "core/WavFile.h"
+#include "core/services/Messages.h"
+#include "core/services/SoundPlayer.h"
+#include "media/MediaServices.h"
 
 #include <SDL_mixer.h>
 

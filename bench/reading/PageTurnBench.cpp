@@ -1,11 +1,11 @@
 // Turns a page twenty times on the real clock, forward and back in turn, and reports the
 // duration of each turn, the frames drawn and the processor time used while turning.
-#include "AppFolder.h"
-#include "BookPageWipe.h"
-#include "ReadingPanel.h"
-#include "ReadingScreen.h"
-#include "RealClock.h"
-#include "async/FlowScope.h"
+#include "core/AppFolder.h"
+#include "core/async/FlowScope.h"
+#include "media/RealClock.h"
+#include "student/BookPageWipe.h"
+#include "student/ReadingPanel.h"
+#include "student/ReadingScreen.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -4,14 +4,14 @@
 // next highlight on screen, and how steadily the timed highlight keeps its beat.
 //
 // Usage: quillora_scanning_bench [installed application folder]
-#include "EscapeNotice.h"
-#include "LogonPanel.h"
-#include "PictureButton.h"
-#include "Quillora.h"
-#include "StudentArea.h"
-#include "StudentForm.h"
-#include "StudentMenu.h"
-#include "services/Messages.h"
+#include "app/Quillora.h"
+#include "core/services/Messages.h"
+#include "student/EscapeNotice.h"
+#include "student/LogonPanel.h"
+#include "student/StudentArea.h"
+#include "student/StudentForm.h"
+#include "student/StudentMenu.h"
+#include "ui/PictureButton.h"
 
 #include <QApplication>
 #include <QCheckBox>

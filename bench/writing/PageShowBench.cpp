@@ -2,19 +2,19 @@
 // own pictures: fresh (every picture decoded for the first time, as on a first walk) and
 // again (as after starting over). The sounds that follow a page are not part of it.
 
-#include "AppFolder.h"
-#include "PageView.h"
-#include "ProgramState.h"
-#include "WritingArea.h"
-#include "WritingScreen.h"
-#include "scanning/ScanEngine.h"
-#include "scanning/ScanSet.h"
-#include "services/Clock.h"
-#include "services/Messages.h"
-#include "services/SoundPlayer.h"
-#include "student/StudentProfile.h"
-#include "template/StoryTemplate.h"
-#include "template/TemplateFile.h"
+#include "core/AppFolder.h"
+#include "core/ProgramState.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/scanning/ScanEngine.h"
+#include "core/scanning/ScanSet.h"
+#include "core/services/Clock.h"
+#include "core/services/Messages.h"
+#include "core/services/SoundPlayer.h"
+#include "core/template/StoryTemplate.h"
+#include "core/template/TemplateFile.h"
+#include "student/PageView.h"
+#include "student/WritingArea.h"
+#include "student/WritingScreen.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "LaunchOptions.h"
+#include "app/LaunchOptions.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
-#include "Quillora.h"
+#include "app/Quillora.h"
 
-#include "DesktopShell.h"
-#include "FullScreen.h"
-#include "MediaServices.h"
-#include "QtMessages.h"
-#include "RealClock.h"
-#include "ScreenCheck.h"
-#include "StudentForm.h"
+#include "core/ScreenCheck.h"
+#include "media/MediaServices.h"
+#include "media/RealClock.h"
+#include "student/StudentForm.h"
+#include "ui/DesktopShell.h"
+#include "ui/FullScreen.h"
+#include "ui/QtMessages.h"
 
 #include <QDir>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AppFolder.h"
-#include "ProgramState.h"
-#include "services/Services.h"
-#include "student/StudentProfile.h"
+#include "core/AppFolder.h"
+#include "core/ProgramState.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/services/Services.h"
 
 #include <QLockFile>
 #include <QSize>

@@ -1,7 +1,7 @@
-#include "FirstPaintProbe.h"
-#include "LaunchOptions.h"
-#include "Quillora.h"
-#include "StudentForm.h"
+#include "app/FirstPaintProbe.h"
+#include "app/LaunchOptions.h"
+#include "app/Quillora.h"
+#include "student/StudentForm.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "AppFolder.h"
+#include "core/AppFolder.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
-#include "CharacterSet.h"
+#include "core/CharacterSet.h"
 
-#include "AppFolder.h"
-#include "TextFile.h"
+#include "core/AppFolder.h"
+#include "core/TextFile.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
-#include "Counters.h"
+#include "core/Counters.h"
 
-#include "AppFolder.h"
-#include "NumberText.h"
-#include "TextFile.h"
+#include "core/AppFolder.h"
+#include "core/NumberText.h"
+#include "core/TextFile.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
-#include "FileCopy.h"
+#include "core/FileCopy.h"
 
-#include "AppFolder.h"
-#include "TextFile.h"
-#include "services/Messages.h"
+#include "core/AppFolder.h"
+#include "core/TextFile.h"
+#include "core/services/Messages.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "InterfaceTexts.h"
+#include "core/InterfaceTexts.h"
 
-#include "AppFolder.h"
-#include "TextFile.h"
+#include "core/AppFolder.h"
+#include "core/TextFile.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "Palette.h"
+#include "core/Palette.h"
 
 namespace quillora {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CharacterSet.h"
-#include "InterfaceTexts.h"
-#include "Palette.h"
+#include "core/CharacterSet.h"
+#include "core/InterfaceTexts.h"
+#include "core/Palette.h"
 
 #include <QString>
 

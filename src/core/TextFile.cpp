@@ -1,6 +1,6 @@
-#include "TextFile.h"
+#include "core/TextFile.h"
 
-#include "NumberText.h"
+#include "core/NumberText.h"
 
 #include <QFile>
 #include <QFileInfo>

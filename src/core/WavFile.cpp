@@ -1,6 +1,6 @@
-#include "WavFile.h"
+#include "core/WavFile.h"
 
-#include "TextFile.h"
+#include "core/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "MediaServices.h"
+#include "media/MediaServices.h"
 
-#include "NullMedia.h"
-#include "SdlAudio.h"
-#include "SdlMusicChannel.h"
-#include "SdlRecorder.h"
-#include "SdlSoundPlayer.h"
+#include "media/NullMedia.h"
+#include "media/SdlAudio.h"
+#include "media/SdlMusicChannel.h"
+#include "media/SdlRecorder.h"
+#include "media/SdlSoundPlayer.h"
 
 namespace quillora {
 

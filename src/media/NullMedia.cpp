@@ -1,6 +1,6 @@
-#include "NullMedia.h"
+#include "media/NullMedia.h"
 
-#include "WavFile.h"
+#include "core/WavFile.h"
 
 #include <QFileInfo>
 #include <QTimer>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "VoicePlayer.h"
-#include "services/MusicChannel.h"
-#include "services/Recorder.h"
+#include "core/services/MusicChannel.h"
+#include "core/services/Recorder.h"
+#include "media/VoicePlayer.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "RealClock.h"
+#include "media/RealClock.h"
 
 #include <QPointer>
 #include <QTimer>

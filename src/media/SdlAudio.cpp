@@ -1,4 +1,4 @@
-#include "SdlAudio.h"
+#include "media/SdlAudio.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

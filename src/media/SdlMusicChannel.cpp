@@ -1,7 +1,7 @@
-#include "SdlMusicChannel.h"
+#include "media/SdlMusicChannel.h"
 
-#include "services/Messages.h"
-#include "services/Recorder.h"
+#include "core/services/Messages.h"
+#include "core/services/Recorder.h"
 
 #include <SDL_mixer.h>
 

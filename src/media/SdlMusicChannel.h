@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/MusicChannel.h"
+#include "core/services/MusicChannel.h"
 
 struct _Mix_Music;
 

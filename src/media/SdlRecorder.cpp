@@ -1,6 +1,6 @@
-#include "SdlRecorder.h"
+#include "media/SdlRecorder.h"
 
-#include "WavFile.h"
+#include "core/WavFile.h"
 
 #include <SDL.h>
 

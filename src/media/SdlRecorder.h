@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/Recorder.h"
+#include "core/services/Recorder.h"
 
 #include <QtGlobal>
 

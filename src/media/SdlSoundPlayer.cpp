@@ -1,4 +1,4 @@
-#include "SdlSoundPlayer.h"
+#include "media/SdlSoundPlayer.h"
 
 #include <SDL_mixer.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VoicePlayer.h"
+#include "media/VoicePlayer.h"
 
 #include <QObject>
 

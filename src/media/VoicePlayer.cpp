@@ -1,6 +1,6 @@
-#include "VoicePlayer.h"
+#include "media/VoicePlayer.h"
 
-#include "services/Messages.h"
+#include "core/services/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>

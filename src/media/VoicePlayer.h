@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppFolder.h"
-#include "services/SoundPlayer.h"
+#include "core/AppFolder.h"
+#include "core/services/SoundPlayer.h"
 
 namespace quillora {
 

@@ -1,4 +1,4 @@
-#include "BookPageWipe.h"
+#include "student/BookPageWipe.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,13 +1,13 @@
-#include "BookPrinting.h"
+#include "student/BookPrinting.h"
 
-#include "CollectionPanels.h"
-#include "PrintLayout.h"
-#include "ProgramState.h"
-#include "ScreenParts.h"
-#include "services/Clock.h"
-#include "services/Messages.h"
-#include "services/PrinterService.h"
-#include "services/SoundPlayer.h"
+#include "core/ProgramState.h"
+#include "core/services/Clock.h"
+#include "core/services/Messages.h"
+#include "core/services/PrinterService.h"
+#include "core/services/SoundPlayer.h"
+#include "student/CollectionPanels.h"
+#include "student/PrintLayout.h"
+#include "student/ScreenParts.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReadingContext.h"
+#include "student/ReadingContext.h"
 
 #include <QColor>
 

@@ -1,7 +1,7 @@
-#include "ButtonColumn.h"
+#include "student/ButtonColumn.h"
 
-#include "AppFolder.h"
-#include "PictureButton.h"
+#include "core/AppFolder.h"
+#include "ui/PictureButton.h"
 
 namespace quillora {
 

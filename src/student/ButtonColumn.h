@@ -1,7 +1,7 @@
 #pragma once
 
-#include "async/AsyncOp.h"
-#include "scanning/ScanDisplay.h"
+#include "core/async/AsyncOp.h"
+#include "core/scanning/ScanDisplay.h"
 
 #include <QHash>
 #include <QList>

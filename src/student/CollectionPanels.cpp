@@ -1,8 +1,8 @@
-#include "CollectionPanels.h"
+#include "student/CollectionPanels.h"
 
-#include "AppFolder.h"
-#include "ButtonColumn.h"
-#include "ScreenParts.h"
+#include "core/AppFolder.h"
+#include "student/ButtonColumn.h"
+#include "student/ScreenParts.h"
 
 #include <QLabel>
 #include <QPixmap>

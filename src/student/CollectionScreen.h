@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ReadingContext.h"
-#include "ReadingRules.h"
-#include "statistics/UsageStatistics.h"
-#include "template/StoryTemplate.h"
+#include "core/statistics/UsageStatistics.h"
+#include "core/template/StoryTemplate.h"
+#include "student/ReadingContext.h"
+#include "student/ReadingRules.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "CoverChoice.h"
+#include "student/CoverChoice.h"
 
-#include "PageLayout.h"
-#include "PictureButton.h"
-#include "PictureCache.h"
+#include "student/PageLayout.h"
+#include "student/PictureCache.h"
+#include "ui/PictureButton.h"
 
 #include <QLabel>
 

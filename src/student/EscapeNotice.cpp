@@ -1,4 +1,4 @@
-#include "EscapeNotice.h"
+#include "student/EscapeNotice.h"
 
 #include <QLabel>
 #include <QPushButton>

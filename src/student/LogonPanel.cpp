@@ -1,7 +1,7 @@
-#include "LogonPanel.h"
+#include "student/LogonPanel.h"
 
-#include "AppFolder.h"
-#include "EscapeNotice.h"
+#include "core/AppFolder.h"
+#include "student/EscapeNotice.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "MainMenu.h"
+#include "student/MainMenu.h"
 
-#include "AppFolder.h"
-#include "PictureButton.h"
-#include "Twips.h"
+#include "core/AppFolder.h"
+#include "ui/PictureButton.h"
+#include "ui/Twips.h"
 
 #include <QPixmap>
 

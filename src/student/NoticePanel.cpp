@@ -1,4 +1,4 @@
-#include "NoticePanel.h"
+#include "student/NoticePanel.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

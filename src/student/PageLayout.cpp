@@ -1,7 +1,7 @@
-#include "PageLayout.h"
+#include "student/PageLayout.h"
 
-#include "Twips.h"
-#include "template/StoryTemplate.h"
+#include "core/template/StoryTemplate.h"
+#include "ui/Twips.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PageLayout.h"
-#include "Palette.h"
+#include "core/Palette.h"
+#include "student/PageLayout.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "PictureCache.h"
+#include "student/PictureCache.h"
 
-#include "AppFolder.h"
+#include "core/AppFolder.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "PrintLayout.h"
+#include "student/PrintLayout.h"
 
 namespace quillora {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/PrinterService.h"
+#include "core/services/PrinterService.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "QuittingStop.h"
+#include "student/QuittingStop.h"
 
-#include "services/Messages.h"
+#include "core/services/Messages.h"
 
 #include <QCoreApplication>
 

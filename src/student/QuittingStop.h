@@ -1,7 +1,7 @@
 #pragma once
 
-#include "async/FlowScope.h"
-#include "services/ProgramStop.h"
+#include "core/async/FlowScope.h"
+#include "core/services/ProgramStop.h"
 
 namespace quillora {
 

@@ -1,16 +1,16 @@
-#include "ReadingContext.h"
+#include "student/ReadingContext.h"
 
-#include "AppFolder.h"
-#include "ButtonColumn.h"
-#include "book/BookCompiler.h"
-#include "scanning/ScanEngine.h"
-#include "services/Clock.h"
-#include "services/Messages.h"
-#include "services/ProgramStop.h"
-#include "services/SoundPlayer.h"
-#include "statistics/UsageStatistics.h"
-#include "student/StudentProfile.h"
-#include "template/StoryTemplate.h"
+#include "core/AppFolder.h"
+#include "core/book/BookCompiler.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/scanning/ScanEngine.h"
+#include "core/services/Clock.h"
+#include "core/services/Messages.h"
+#include "core/services/ProgramStop.h"
+#include "core/services/SoundPlayer.h"
+#include "core/statistics/UsageStatistics.h"
+#include "core/template/StoryTemplate.h"
+#include "student/ButtonColumn.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "async/FlowScope.h"
-#include "scanning/ScanScreens.h"
-#include "services/Services.h"
+#include "core/async/FlowScope.h"
+#include "core/scanning/ScanScreens.h"
+#include "core/services/Services.h"
 
 #include <QList>
 #include <QString>

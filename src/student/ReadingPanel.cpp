@@ -1,10 +1,10 @@
-#include "ReadingPanel.h"
+#include "student/ReadingPanel.h"
 
-#include "BookPageWipe.h"
-#include "ButtonColumn.h"
-#include "ReadingRules.h"
-#include "ScreenParts.h"
-#include "Twips.h"
+#include "student/BookPageWipe.h"
+#include "student/ButtonColumn.h"
+#include "student/ReadingRules.h"
+#include "student/ScreenParts.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QPixmap>

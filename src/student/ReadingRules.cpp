@@ -1,9 +1,9 @@
-#include "ReadingRules.h"
+#include "student/ReadingRules.h"
 
-#include "AppFolder.h"
-#include "TextFile.h"
-#include "book/PersonalBook.h"
-#include "template/FieldReader.h"
+#include "core/AppFolder.h"
+#include "core/TextFile.h"
+#include "core/book/PersonalBook.h"
+#include "core/template/FieldReader.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BookPrinting.h"
-#include "ReadingContext.h"
-#include "book/PersonalBook.h"
+#include "core/book/PersonalBook.h"
+#include "student/BookPrinting.h"
+#include "student/ReadingContext.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "ScreenParts.h"
+#include "student/ScreenParts.h"
 
-#include "Twips.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QWidget>

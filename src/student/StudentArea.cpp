@@ -1,15 +1,15 @@
-#include "StudentArea.h"
+#include "student/StudentArea.h"
 
-#include "AppFolder.h"
-#include "CollectionScreen.h"
-#include "EscapeNotice.h"
-#include "LogonPanel.h"
-#include "ProgramState.h"
-#include "StudentMenu.h"
-#include "WritingArea.h"
-#include "scanning/ScanEngine.h"
-#include "services/Messages.h"
-#include "student/StudentProfile.h"
+#include "core/AppFolder.h"
+#include "core/ProgramState.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/scanning/ScanEngine.h"
+#include "core/services/Messages.h"
+#include "student/CollectionScreen.h"
+#include "student/EscapeNotice.h"
+#include "student/LogonPanel.h"
+#include "student/StudentMenu.h"
+#include "student/WritingArea.h"
 
 #include <QCheckBox>
 #include <QDir>

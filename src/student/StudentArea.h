@@ -1,7 +1,7 @@
 #pragma once
 
-#include "async/FlowScope.h"
-#include "services/Services.h"
+#include "core/async/FlowScope.h"
+#include "core/services/Services.h"
 
 #include <QWidget>
 

@@ -1,13 +1,13 @@
-#include "StudentForm.h"
+#include "student/StudentForm.h"
 
-#include "AppFolder.h"
-#include "PictureButton.h"
-#include "ProgramState.h"
-#include "StudentArea.h"
-#include "services/Messages.h"
-#include "services/MusicChannel.h"
-#include "services/Shell.h"
-#include "services/SoundPlayer.h"
+#include "core/AppFolder.h"
+#include "core/ProgramState.h"
+#include "core/services/Messages.h"
+#include "core/services/MusicChannel.h"
+#include "core/services/Shell.h"
+#include "core/services/SoundPlayer.h"
+#include "student/StudentArea.h"
+#include "ui/PictureButton.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "MainMenu.h"
-#include "Result.h"
-#include "async/FlowScope.h"
-#include "scanning/ScanEngine.h"
-#include "services/Services.h"
-#include "student/StudentProfile.h"
+#include "core/Result.h"
+#include "core/async/FlowScope.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/scanning/ScanEngine.h"
+#include "core/services/Services.h"
+#include "student/MainMenu.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "StudentMenu.h"
+#include "student/StudentMenu.h"
 
-#include "AppFolder.h"
-#include "PictureButton.h"
-#include "Twips.h"
+#include "core/AppFolder.h"
+#include "ui/PictureButton.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 

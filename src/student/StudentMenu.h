@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scanning/ScanDisplay.h"
+#include "core/scanning/ScanDisplay.h"
 
 #include <QHash>
 #include <QPixmap>

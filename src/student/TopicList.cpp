@@ -1,10 +1,10 @@
-#include "TopicList.h"
+#include "student/TopicList.h"
 
-#include "AppFolder.h"
-#include "TextFile.h"
-#include "student/Assignments.h"
-#include "template/FieldReader.h"
-#include "template/FolderListing.h"
+#include "core/AppFolder.h"
+#include "core/TextFile.h"
+#include "core/profiles/Assignments.h"
+#include "core/template/FieldReader.h"
+#include "core/template/FolderListing.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
-#include "TopicScreen.h"
+#include "student/TopicScreen.h"
 
-#include "PageLayout.h"
-#include "PictureButton.h"
-#include "PictureCache.h"
-#include "TopicList.h"
+#include "student/PageLayout.h"
+#include "student/PictureCache.h"
+#include "student/TopicList.h"
+#include "ui/PictureButton.h"
 
 #include <QLabel>
 

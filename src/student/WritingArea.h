@@ -1,11 +1,11 @@
 #pragma once
 
-#include "InterfaceTexts.h"
-#include "TopicList.h"
-#include "WritingProgress.h"
-#include "async/FlowScope.h"
-#include "scanning/ScanScreens.h"
-#include "services/Services.h"
+#include "core/InterfaceTexts.h"
+#include "core/async/FlowScope.h"
+#include "core/scanning/ScanScreens.h"
+#include "core/services/Services.h"
+#include "student/TopicList.h"
+#include "student/WritingProgress.h"
 
 #include <QDateTime>
 #include <QList>

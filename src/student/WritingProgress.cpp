@@ -1,6 +1,6 @@
-#include "WritingProgress.h"
+#include "student/WritingProgress.h"
 
-#include "template/StoryTemplate.h"
+#include "core/template/StoryTemplate.h"
 
 namespace quillora {
 

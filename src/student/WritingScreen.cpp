@@ -1,11 +1,11 @@
-#include "WritingScreen.h"
+#include "student/WritingScreen.h"
 
-#include "PageView.h"
-#include "PictureButton.h"
-#include "PictureCache.h"
-#include "scanning/ScanScreens.h"
-#include "scanning/ScanSet.h"
-#include "template/StoryTemplate.h"
+#include "core/scanning/ScanScreens.h"
+#include "core/scanning/ScanSet.h"
+#include "core/template/StoryTemplate.h"
+#include "student/PageView.h"
+#include "student/PictureCache.h"
+#include "ui/PictureButton.h"
 
 namespace quillora {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PageLayout.h"
-#include "scanning/ScanDisplay.h"
+#include "core/scanning/ScanDisplay.h"
+#include "student/PageLayout.h"
 
 #include <QWidget>
 

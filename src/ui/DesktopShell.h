@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/Shell.h"
+#include "core/services/Shell.h"
 
 namespace quillora {
 

@@ -1,4 +1,4 @@
-#include "FullScreen.h"
+#include "ui/FullScreen.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "QtMessages.h"
+#include "ui/QtMessages.h"
 
 namespace quillora {
 

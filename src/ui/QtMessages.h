@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/Messages.h"
+#include "core/services/Messages.h"
 
 #include <QMessageBox>
 #include <QPointer>

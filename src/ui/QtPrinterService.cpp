@@ -1,4 +1,4 @@
-#include "QtPrinterService.h"
+#include "ui/QtPrinterService.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "Quillora.h"
+#include "app/Quillora.h"
 #include "FakeMessages.h"
-#include "LaunchOptions.h"
-#include "StudentForm.h"
 #include "TempAppFolder.h"
+#include "app/LaunchOptions.h"
+#include "student/StudentForm.h"
 
 #include <QDir>
 

@@ -1,5 +1,5 @@
-#include "AppFolder.h"
-#include "NumberText.h"
+#include "core/AppFolder.h"
+#include "core/NumberText.h"
 
 #include <gtest/gtest.h>
 

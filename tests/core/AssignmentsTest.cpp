@@ -1,4 +1,4 @@
-#include "student/Assignments.h"
+#include "core/profiles/Assignments.h"
 #include "StoryFilesTestSupport.h"
 #include "TempAppFolder.h"
 

@@ -1,6 +1,6 @@
 #include "VirtualClock.h"
-#include "async/FlowScope.h"
-#include "services/Clock.h"
+#include "core/async/FlowScope.h"
+#include "core/services/Clock.h"
 
 #include <QObject>
 

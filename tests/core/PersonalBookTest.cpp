@@ -1,11 +1,11 @@
-#include "book/PersonalBook.h"
+#include "core/book/PersonalBook.h"
 #include "FakeMessages.h"
 #include "StoryFilesTestSupport.h"
 #include "TempAppFolder.h"
-#include "TextFile.h"
-#include "book/BookCompiler.h"
-#include "student/StudentProfile.h"
-#include "template/TemplateFile.h"
+#include "core/TextFile.h"
+#include "core/book/BookCompiler.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/template/TemplateFile.h"
 
 #include <QDir>
 

@@ -1,11 +1,11 @@
-#include "CharacterSet.h"
-#include "Counters.h"
 #include "FakeMessages.h"
-#include "FileCopy.h"
-#include "InterfaceTexts.h"
-#include "Palette.h"
-#include "ScreenCheck.h"
 #include "TempAppFolder.h"
+#include "core/CharacterSet.h"
+#include "core/Counters.h"
+#include "core/FileCopy.h"
+#include "core/InterfaceTexts.h"
+#include "core/Palette.h"
+#include "core/ScreenCheck.h"
 
 #include <QDir>
 

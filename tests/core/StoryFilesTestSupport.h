@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TempAppFolder.h"
-#include "services/ProgramStop.h"
+#include "core/services/ProgramStop.h"
 
 #include <QFile>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "student/StudentProfile.h"
+#include "core/profiles/StudentProfile.h"
 #include "FakeMessages.h"
 #include "StoryFilesTestSupport.h"
 #include "TempAppFolder.h"

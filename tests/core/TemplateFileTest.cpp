@@ -1,8 +1,8 @@
-#include "template/TemplateFile.h"
+#include "core/template/TemplateFile.h"
 #include "FakeMessages.h"
 #include "StoryFilesTestSupport.h"
 #include "TempAppFolder.h"
-#include "TextFile.h"
+#include "core/TextFile.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "template/StoryTemplate.h"
+#include "core/template/StoryTemplate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TextFile.h"
+#include "core/TextFile.h"
 #include "TempAppFolder.h"
 
 #include <QDir>

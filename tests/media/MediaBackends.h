@@ -4,12 +4,12 @@
 #include "FakeMusicChannel.h"
 #include "FakeRecorder.h"
 #include "FakeSoundPlayer.h"
-#include "MediaServices.h"
-#include "SdlMusicChannel.h"
-#include "SdlSoundPlayer.h"
 #include "TempAppFolder.h"
 #include "VirtualClock.h"
-#include "services/Recorder.h"
+#include "core/services/Recorder.h"
+#include "media/MediaServices.h"
+#include "media/SdlMusicChannel.h"
+#include "media/SdlSoundPlayer.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "MediaFixtures.h"
 
-#include "WavFile.h"
+#include "core/WavFile.h"
 
 #include <cmath>
 #include <cstdint>

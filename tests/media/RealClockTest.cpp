@@ -1,5 +1,5 @@
-#include "RealClock.h"
-#include "async/FlowScope.h"
+#include "media/RealClock.h"
+#include "core/async/FlowScope.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "MediaBackends.h"
 #include "MediaFixtures.h"
-#include "SdlRecorder.h"
-#include "WavFile.h"
+#include "core/WavFile.h"
+#include "media/SdlRecorder.h"
 
 #include <gtest/gtest.h>
 

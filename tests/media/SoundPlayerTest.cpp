@@ -1,7 +1,7 @@
 #include "MediaBackends.h"
 #include "MediaFixtures.h"
 
-#include "async/FlowScope.h"
+#include "core/async/FlowScope.h"
 
 #include <gtest/gtest.h>
 

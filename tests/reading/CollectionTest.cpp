@@ -1,10 +1,10 @@
 #include "ReadingFixture.h"
 
-#include "ButtonColumn.h"
-#include "CollectionPanels.h"
-#include "PageLayout.h"
-#include "ReadingRules.h"
-#include "book/BookCompiler.h"
+#include "core/book/BookCompiler.h"
+#include "student/ButtonColumn.h"
+#include "student/CollectionPanels.h"
+#include "student/PageLayout.h"
+#include "student/ReadingRules.h"
 
 #include <QLabel>
 

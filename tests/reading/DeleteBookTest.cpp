@@ -1,7 +1,7 @@
 #include "ReadingFixture.h"
 
-#include "ButtonColumn.h"
-#include "CollectionPanels.h"
+#include "student/ButtonColumn.h"
+#include "student/CollectionPanels.h"
 
 #include <QFile>
 #include <QLabel>

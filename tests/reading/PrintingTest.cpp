@@ -1,13 +1,13 @@
 #include "ReadingFixture.h"
 
-#include "BookPageWipe.h"
-#include "ButtonColumn.h"
-#include "CollectionPanels.h"
-#include "PictureButton.h"
-#include "PrintLayout.h"
-#include "QtPrinterService.h"
-#include "ReadingPanel.h"
-#include "ReadingScreen.h"
+#include "student/BookPageWipe.h"
+#include "student/ButtonColumn.h"
+#include "student/CollectionPanels.h"
+#include "student/PrintLayout.h"
+#include "student/ReadingPanel.h"
+#include "student/ReadingScreen.h"
+#include "ui/PictureButton.h"
+#include "ui/QtPrinterService.h"
 
 #include <QImage>
 #include <QPrinterInfo>

@@ -1,12 +1,12 @@
 #include "ReadingFixture.h"
 
-#include "ButtonColumn.h"
-#include "CollectionPanels.h"
-#include "PictureButton.h"
-#include "ReadingPanel.h"
-#include "ReadingScreen.h"
-#include "TextFile.h"
-#include "scanning/KeyFlags.h"
+#include "core/TextFile.h"
+#include "core/scanning/KeyFlags.h"
+#include "student/ButtonColumn.h"
+#include "student/CollectionPanels.h"
+#include "student/ReadingPanel.h"
+#include "student/ReadingScreen.h"
+#include "ui/PictureButton.h"
 
 namespace quillora::test {
 

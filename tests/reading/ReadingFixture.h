@@ -1,19 +1,19 @@
 #pragma once
 
-#include "CollectionScreen.h"
 #include "FakeMessages.h"
 #include "FakeMusicChannel.h"
 #include "FakeSoundPlayer.h"
-#include "ProgramState.h"
 #include "TempAppFolder.h"
 #include "VirtualClock.h"
-#include "book/PersonalBook.h"
-#include "scanning/ScanEngine.h"
-#include "services/PrinterService.h"
-#include "services/ProgramStop.h"
-#include "statistics/UsageStatistics.h"
-#include "student/StudentProfile.h"
-#include "template/StoryTemplate.h"
+#include "core/ProgramState.h"
+#include "core/book/PersonalBook.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/scanning/ScanEngine.h"
+#include "core/services/PrinterService.h"
+#include "core/services/ProgramStop.h"
+#include "core/statistics/UsageStatistics.h"
+#include "core/template/StoryTemplate.h"
+#include "student/CollectionScreen.h"
 
 #include <QWidget>
 

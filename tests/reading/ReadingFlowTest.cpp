@@ -1,10 +1,10 @@
 #include "ReadingFixture.h"
 
-#include "BookPageWipe.h"
-#include "ButtonColumn.h"
-#include "CollectionPanels.h"
-#include "ReadingPanel.h"
-#include "ReadingScreen.h"
+#include "student/BookPageWipe.h"
+#include "student/ButtonColumn.h"
+#include "student/CollectionPanels.h"
+#include "student/ReadingPanel.h"
+#include "student/ReadingScreen.h"
 
 #include <QLabel>
 

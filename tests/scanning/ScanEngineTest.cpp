@@ -1,7 +1,7 @@
 #include "ScanFixture.h"
 
-#include "student/StudentProfile.h"
-#include "template/StoryTemplate.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/template/StoryTemplate.h"
 
 #include <QStringList>
 

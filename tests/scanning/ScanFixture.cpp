@@ -1,6 +1,6 @@
 #include "ScanFixture.h"
 
-#include "WavFile.h"
+#include "core/WavFile.h"
 
 #include <cstdint>
 

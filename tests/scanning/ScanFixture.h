@@ -4,10 +4,10 @@
 #include "FakeSoundPlayer.h"
 #include "TempAppFolder.h"
 #include "VirtualClock.h"
-#include "async/FlowScope.h"
-#include "scanning/ScanDisplay.h"
-#include "scanning/ScanEngine.h"
-#include "student/StudentProfile.h"
+#include "core/async/FlowScope.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/scanning/ScanDisplay.h"
+#include "core/scanning/ScanEngine.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

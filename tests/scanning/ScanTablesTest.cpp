@@ -1,6 +1,6 @@
-#include "scanning/KeyFlags.h"
-#include "scanning/ScanScreens.h"
-#include "scanning/ScanSet.h"
+#include "core/scanning/KeyFlags.h"
+#include "core/scanning/ScanScreens.h"
+#include "core/scanning/ScanSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ScanFixture.h"
 
-#include "template/StoryTemplate.h"
+#include "core/template/StoryTemplate.h"
 
 #include <QStringList>
 

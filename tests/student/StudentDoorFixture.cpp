@@ -1,10 +1,10 @@
 #include "StudentDoorFixture.h"
 
-#include "EscapeNotice.h"
-#include "LogonPanel.h"
-#include "PictureButton.h"
-#include "StudentArea.h"
-#include "StudentMenu.h"
+#include "student/EscapeNotice.h"
+#include "student/LogonPanel.h"
+#include "student/StudentArea.h"
+#include "student/StudentMenu.h"
+#include "ui/PictureButton.h"
 
 #include <QListWidget>
 #include <QPushButton>

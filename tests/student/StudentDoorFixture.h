@@ -3,12 +3,12 @@
 #include "FakeMessages.h"
 #include "FakeMusicChannel.h"
 #include "FakeSoundPlayer.h"
-#include "ProgramState.h"
-#include "StudentForm.h"
 #include "TempAppFolder.h"
 #include "VirtualClock.h"
-#include "services/Shell.h"
-#include "student/StudentProfile.h"
+#include "core/ProgramState.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/services/Shell.h"
+#include "student/StudentForm.h"
 
 #include <QStringList>
 

@@ -1,12 +1,12 @@
-#include "StudentForm.h"
+#include "student/StudentForm.h"
 #include "FakeMessages.h"
 #include "FakeMusicChannel.h"
 #include "FakeSoundPlayer.h"
-#include "PictureButton.h"
-#include "ProgramState.h"
 #include "TempAppFolder.h"
 #include "VirtualClock.h"
-#include "services/Shell.h"
+#include "core/ProgramState.h"
+#include "core/services/Shell.h"
+#include "ui/PictureButton.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "StudentDoorFixture.h"
 
-#include "EscapeNotice.h"
-#include "LogonPanel.h"
-#include "StudentArea.h"
-#include "StudentMenu.h"
+#include "student/EscapeNotice.h"
+#include "student/LogonPanel.h"
+#include "student/StudentArea.h"
+#include "student/StudentMenu.h"
 
 #include <QCheckBox>
 #include <QFile>

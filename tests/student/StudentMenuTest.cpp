@@ -1,10 +1,10 @@
 #include "StudentDoorFixture.h"
 
-#include "LogonPanel.h"
-#include "PictureButton.h"
-#include "StudentArea.h"
-#include "StudentMenu.h"
-#include "scanning/ScanEngine.h"
+#include "core/scanning/ScanEngine.h"
+#include "student/LogonPanel.h"
+#include "student/StudentArea.h"
+#include "student/StudentMenu.h"
+#include "ui/PictureButton.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "FakeMusicChannel.h"
 
-#include "services/Messages.h"
-#include "services/Recorder.h"
+#include "core/services/Messages.h"
+#include "core/services/Recorder.h"
 
 #include <QFileInfo>
 

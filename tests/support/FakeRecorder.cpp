@@ -1,7 +1,7 @@
 #include "FakeRecorder.h"
 
-#include "WavFile.h"
-#include "services/Clock.h"
+#include "core/WavFile.h"
+#include "core/services/Clock.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #include "FakeSoundPlayer.h"
 
 #include "VirtualClock.h"
-#include "WavFile.h"
-#include "services/Messages.h"
+#include "core/WavFile.h"
+#include "core/services/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppFolder.h"
+#include "core/AppFolder.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/Clock.h"
+#include "core/services/Clock.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "AssetCatalog.h"
 #include "ToolsTestSupport.h"
-#include "WavFile.h"
+#include "core/WavFile.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -2,7 +2,7 @@
 #include "ButtonArt.h"
 #include "TempAppFolder.h"
 #include "ToolsTestSupport.h"
-#include "WavFile.h"
+#include "core/WavFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "QtMessages.h"
+#include "ui/QtMessages.h"
 #include "VirtualClock.h"
-#include "async/FlowScope.h"
+#include "core/async/FlowScope.h"
 
 #include <QApplication>
 #include <QMessageBox>

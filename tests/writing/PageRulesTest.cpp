@@ -1,9 +1,9 @@
-#include "PageLayout.h"
 #include "TempAppFolder.h"
-#include "TopicList.h"
-#include "WritingProgress.h"
-#include "student/Assignments.h"
-#include "template/StoryTemplate.h"
+#include "core/profiles/Assignments.h"
+#include "core/template/StoryTemplate.h"
+#include "student/PageLayout.h"
+#include "student/TopicList.h"
+#include "student/WritingProgress.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "PageView.h"
-#include "PictureButton.h"
-#include "PictureCache.h"
+#include "student/PageView.h"
 #include "TempAppFolder.h"
-#include "template/StoryTemplate.h"
+#include "core/template/StoryTemplate.h"
+#include "student/PictureCache.h"
+#include "ui/PictureButton.h"
 
 #include <QLabel>
 

@@ -1,9 +1,9 @@
-#include "statistics/UsageStatistics.h"
+#include "core/statistics/UsageStatistics.h"
 
 #include "FakeMessages.h"
 #include "TempAppFolder.h"
 #include "VirtualClock.h"
-#include "student/StudentProfile.h"
+#include "core/profiles/StudentProfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,15 +1,15 @@
 #include "WritingFixture.h"
 
-#include "CoverChoice.h"
-#include "PictureButton.h"
-#include "TopicScreen.h"
-#include "WavFile.h"
-#include "WritingScreen.h"
-#include "scanning/KeyFlags.h"
-#include "scanning/ScanScreens.h"
-#include "student/StudentProfile.h"
-#include "template/FolderListing.h"
-#include "template/TemplateFile.h"
+#include "core/WavFile.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/scanning/KeyFlags.h"
+#include "core/scanning/ScanScreens.h"
+#include "core/template/FolderListing.h"
+#include "core/template/TemplateFile.h"
+#include "student/CoverChoice.h"
+#include "student/TopicScreen.h"
+#include "student/WritingScreen.h"
+#include "ui/PictureButton.h"
 
 #include <QFile>
 

@@ -2,16 +2,16 @@
 
 #include "FakeMessages.h"
 #include "FakeSoundPlayer.h"
-#include "ProgramState.h"
 #include "TempAppFolder.h"
 #include "VirtualClock.h"
-#include "WritingArea.h"
-#include "async/FlowScope.h"
-#include "scanning/ScanEngine.h"
-#include "services/ProgramStop.h"
-#include "statistics/UsageStatistics.h"
-#include "student/StudentProfile.h"
-#include "template/StoryTemplate.h"
+#include "core/ProgramState.h"
+#include "core/async/FlowScope.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/scanning/ScanEngine.h"
+#include "core/services/ProgramStop.h"
+#include "core/statistics/UsageStatistics.h"
+#include "core/template/StoryTemplate.h"
+#include "student/WritingArea.h"
 
 #include <QWidget>
 

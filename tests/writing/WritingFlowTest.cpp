@@ -1,13 +1,13 @@
 #include "WritingFixture.h"
 
-#include "CoverChoice.h"
-#include "NoticePanel.h"
-#include "PageView.h"
-#include "PictureButton.h"
-#include "TopicScreen.h"
-#include "WritingScreen.h"
-#include "book/PersonalBook.h"
-#include "student/Assignments.h"
+#include "core/book/PersonalBook.h"
+#include "core/profiles/Assignments.h"
+#include "student/CoverChoice.h"
+#include "student/NoticePanel.h"
+#include "student/PageView.h"
+#include "student/TopicScreen.h"
+#include "student/WritingScreen.h"
+#include "ui/PictureButton.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "FlowScope.h"
+#include "core/async/FlowScope.h"
 
 #include <QDebug>
 

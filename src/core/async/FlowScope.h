@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AsyncOp.h"
+#include "core/async/AsyncOp.h"
 
 #include <qcoro/qcorotask.h>
 

@@ -1,13 +1,13 @@
-#include "book/BookCompiler.h"
+#include "core/book/BookCompiler.h"
 
-#include "AppFolder.h"
-#include "Counters.h"
-#include "TextFile.h"
-#include "services/ProgramStop.h"
-#include "student/StudentProfile.h"
-#include "template/FieldReader.h"
-#include "template/StoryTemplate.h"
-#include "template/TemplateFile.h"
+#include "core/AppFolder.h"
+#include "core/Counters.h"
+#include "core/TextFile.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/services/ProgramStop.h"
+#include "core/template/FieldReader.h"
+#include "core/template/StoryTemplate.h"
+#include "core/template/TemplateFile.h"
 
 #include <QFile>
 

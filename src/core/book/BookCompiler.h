@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Result.h"
-#include "book/PersonalBook.h"
+#include "core/Result.h"
+#include "core/book/PersonalBook.h"
 
 #include <QList>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "book/PersonalBook.h"
+#include "core/book/PersonalBook.h"
 
-#include "AppFolder.h"
-#include "NumberText.h"
-#include "TextFile.h"
-#include "template/FieldReader.h"
-#include "template/FolderListing.h"
+#include "core/AppFolder.h"
+#include "core/NumberText.h"
+#include "core/TextFile.h"
+#include "core/template/FieldReader.h"
+#include "core/template/FolderListing.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

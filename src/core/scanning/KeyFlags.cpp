@@ -1,4 +1,4 @@
-#include "KeyFlags.h"
+#include "core/scanning/KeyFlags.h"
 
 namespace quillora {
 

@@ -1,10 +1,10 @@
-#include "ScanEngine.h"
+#include "core/scanning/ScanEngine.h"
 
-#include "ScanDisplay.h"
-#include "services/Clock.h"
-#include "services/SoundPlayer.h"
-#include "student/StudentProfile.h"
-#include "template/StoryTemplate.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/scanning/ScanDisplay.h"
+#include "core/services/Clock.h"
+#include "core/services/SoundPlayer.h"
+#include "core/template/StoryTemplate.h"
 
 #include <QMetaObject>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "KeyFlags.h"
-#include "ScanScreens.h"
-#include "ScanSet.h"
-#include "async/FlowScope.h"
+#include "core/async/FlowScope.h"
+#include "core/scanning/KeyFlags.h"
+#include "core/scanning/ScanScreens.h"
+#include "core/scanning/ScanSet.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
-#include "ScanScreens.h"
+#include "core/scanning/ScanScreens.h"
 
-#include "ScanSet.h"
-#include "template/StoryTemplate.h"
+#include "core/scanning/ScanSet.h"
+#include "core/template/StoryTemplate.h"
 
 namespace quillora {
 

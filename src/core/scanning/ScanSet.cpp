@@ -1,4 +1,4 @@
-#include "ScanSet.h"
+#include "core/scanning/ScanSet.h"
 
 #include <algorithm>
 

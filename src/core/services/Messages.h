@@ -1,6 +1,6 @@
 #pragma once
 
-#include "async/AsyncOp.h"
+#include "core/async/AsyncOp.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "statistics/UsageStatistics.h"
+#include "core/statistics/UsageStatistics.h"
 
-#include "AppFolder.h"
-#include "TextFile.h"
-#include "services/Clock.h"
-#include "student/StudentProfile.h"
-#include "template/FieldReader.h"
+#include "core/AppFolder.h"
+#include "core/TextFile.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/services/Clock.h"
+#include "core/template/FieldReader.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Result.h"
-#include "TextFile.h"
+#include "core/Result.h"
+#include "core/TextFile.h"
 
 #include <limits>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "template/FolderListing.h"
+#include "core/template/FolderListing.h"
 
-#include "AppFolder.h"
+#include "core/AppFolder.h"
 
 #include <QDir>
 

@@ -1,12 +1,12 @@
-#include "template/TemplateFile.h"
+#include "core/template/TemplateFile.h"
 
-#include "AppFolder.h"
-#include "FileCopy.h"
-#include "NumberText.h"
-#include "TextFile.h"
-#include "services/Messages.h"
-#include "template/FieldReader.h"
-#include "template/FolderListing.h"
+#include "core/AppFolder.h"
+#include "core/FileCopy.h"
+#include "core/NumberText.h"
+#include "core/TextFile.h"
+#include "core/services/Messages.h"
+#include "core/template/FieldReader.h"
+#include "core/template/FolderListing.h"
 
 #include <QFile>
 #include <QFileInfo>

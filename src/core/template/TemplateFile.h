@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Result.h"
-#include "template/StoryTemplate.h"
+#include "core/Result.h"
+#include "core/template/StoryTemplate.h"
 
 #include <QStringList>
 

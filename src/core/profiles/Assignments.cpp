@@ -1,8 +1,8 @@
-#include "student/Assignments.h"
+#include "core/profiles/Assignments.h"
 
-#include "AppFolder.h"
-#include "NumberText.h"
-#include "TextFile.h"
+#include "core/AppFolder.h"
+#include "core/NumberText.h"
+#include "core/TextFile.h"
 
 #include <QFile>
 #include <QStringList>

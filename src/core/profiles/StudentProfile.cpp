@@ -1,12 +1,12 @@
-#include "student/StudentProfile.h"
+#include "core/profiles/StudentProfile.h"
 
-#include "AppFolder.h"
-#include "NumberText.h"
-#include "TextFile.h"
-#include "services/Messages.h"
-#include "services/ProgramStop.h"
-#include "template/FieldReader.h"
-#include "template/FolderListing.h"
+#include "core/AppFolder.h"
+#include "core/NumberText.h"
+#include "core/TextFile.h"
+#include "core/services/Messages.h"
+#include "core/services/ProgramStop.h"
+#include "core/template/FieldReader.h"
+#include "core/template/FolderListing.h"
 
 #include <QFileInfo>
 
