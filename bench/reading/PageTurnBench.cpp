@@ -1,11 +1,18 @@
 // Turns a page twenty times on the real clock, forward and back in turn, and reports the
 // duration of each turn, the frames drawn and the processor time used while turning.
 #include "core/AppFolder.h"
+#include "core/ProgramState.h"
 #include "core/async/FlowScope.h"
+#include "core/scanning/ScanEngine.h"
+#include "core/services/Services.h"
+#include "media/NullMedia.h"
 #include "media/RealClock.h"
 #include "student/BookPageWipe.h"
+#include "student/PictureCache.h"
 #include "student/ReadingPanel.h"
 #include "student/ReadingScreen.h"
+#include "student/StudentContext.h"
+#include "ui/QtMessages.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -59,9 +66,16 @@ int main(int argc, char **argv) {
     const AppFolder folder(argc > 1 ? QString::fromLocal8Bit(argv[1])
                                     : QStringLiteral(QUILLORA_INSTALLED_APP_DIR));
     RealClock clock;
-    ReadingContext context;
-    context.services.folder = &folder;
-    context.services.clock = &clock;
+    Services services;
+    services.folder = &folder;
+    services.clock = &clock;
+    ProgramState state;
+    // Page turns only: no scan runs, so a silent player stands behind the engine.
+    QtMessages messages;
+    NullSoundPlayer sound(folder, messages);
+    ScanEngine scan(clock, sound);
+    PictureCache pictures(folder);
+    StudentContext context{services, state, scan, pictures};
 
     QWidget window;
     window.resize(1280, 1024);

@@ -9,10 +9,13 @@
 #include "core/scanning/ScanSet.h"
 #include "core/services/Clock.h"
 #include "core/services/Messages.h"
+#include "core/services/Services.h"
 #include "core/services/SoundPlayer.h"
 #include "core/template/StoryTemplate.h"
 #include "core/template/TemplateFile.h"
 #include "student/PageView.h"
+#include "student/PictureCache.h"
+#include "student/StudentContext.h"
 #include "student/WritingArea.h"
 #include "student/WritingScreen.h"
 
@@ -35,6 +38,7 @@ constexpr int kRounds = 20;
 class IdleClock : public Clock {
 public:
     double now() const override { return 0; }
+    QDateTime dateTime() const override { return {}; }
     AsyncOp<void> sleep(double) override { return AsyncOp<void>::ready(); }
 };
 
@@ -77,8 +81,12 @@ int main(int argc, char **argv) {
     QuietMessages messages;
     ScanEngine scan(clock, sound);
     ProgramState state;
-    StudentSession session;
-    StoryTemplate story;
+    StoryTemplate &story = state.story;
+    Services services;
+    services.folder = &folder;
+    services.clock = &clock;
+    services.sound = &sound;
+    services.messages = &messages;
     if (!loadTemplate(story, 1, TemplateLoadMode::Reading, folder, messages)) {
         std::fprintf(stderr, "The demo story cannot be read from %s\n", qPrintable(folder.root()));
         return 1;
@@ -94,14 +102,8 @@ int main(int argc, char **argv) {
     {
         QWidget warmUp;
         warmUp.resize(1280, 1024);
-        WritingContext context{{&folder, &clock, &sound, nullptr, nullptr, &messages, nullptr},
-                               &state,
-                               &session,
-                               &scan,
-                               nullptr,
-                               &story,
-                               nullptr,
-                               {}};
+        PictureCache pictures(folder);
+        StudentContext context{services, state, scan, pictures};
         WritingArea area(context, &warmUp);
         area.setGeometry(warmUp.rect());
         area.show();
@@ -120,14 +122,8 @@ int main(int argc, char **argv) {
         for (const int walk : {0, 1}) {
             QWidget screen;
             screen.resize(1280, 1024);
-            WritingContext context{{&folder, &clock, &sound, nullptr, nullptr, &messages, nullptr},
-                                   &state,
-                                   &session,
-                                   &scan,
-                                   nullptr,
-                                   &story,
-                                   nullptr,
-                                   {}};
+            PictureCache pictures(folder);
+            StudentContext context{services, state, scan, pictures};
             auto area = std::make_unique<WritingArea>(context, &screen);
             area->setGeometry(screen.rect());
             WritingScreen *writing = area->writingScreen();

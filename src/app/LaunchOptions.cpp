@@ -3,22 +3,45 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace quillora {
 
-LaunchOptions parseLaunchOptions(const QStringList &arguments, const QString &environmentFolder,
-                                 const QString &programFolder) {
+namespace {
+
+// The value of "--name VALUE" or "--name=VALUE" at arguments[i]; i moves past what it took.
+// Nothing when the argument is another one; the empty text when the value is missing.
+std::optional<QString> optionValue(const QStringList &arguments, qsizetype &i, QLatin1String name) {
+    const QString &argument = arguments[i];
+    if (argument == name)
+        return i + 1 < arguments.size() ? arguments[++i] : QString();
+    if (argument.startsWith(name + QLatin1Char('=')))
+        return argument.mid(name.size() + 1);
+    return std::nullopt;
+}
+
+} // namespace
+
+LaunchOptions parseLaunchOptions(const QStringList &arguments,
+                                 const LaunchEnvironment &environment) {
     LaunchOptions options;
-    options.appFolder = environmentFolder.isEmpty() ? programFolder : environmentFolder;
+    options.appFolder =
+        environment.appFolder.isEmpty() ? environment.programFolder : environment.appFolder;
+    options.printToPdf = environment.printToPdf;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == QLatin1String("--app-folder")) {
-            if (i + 1 >= arguments.size()) {
+        if (auto folder = optionValue(arguments, i, QLatin1String("--app-folder"))) {
+            if (folder->isEmpty()) {
                 options.problem = QStringLiteral("--app-folder needs the folder to use.");
                 return options;
             }
-            options.appFolder = arguments[++i];
-        } else if (argument.startsWith(QLatin1String("--app-folder="))) {
-            options.appFolder = argument.section(QLatin1Char('='), 1);
+            options.appFolder = *folder;
+        } else if (auto pdf = optionValue(arguments, i, QLatin1String("--print-to-pdf"))) {
+            if (pdf->isEmpty()) {
+                options.problem =
+                    QStringLiteral("--print-to-pdf needs the PDF file to print into.");
+                return options;
+            }
+            options.printToPdf = QFileInfo(*pdf).absoluteFilePath();
         }
     }
     const QFileInfo folder(options.appFolder);

@@ -1,13 +1,19 @@
 #include "app/Quillora.h"
 
+#include "app/ProgramEnd.h"
 #include "core/ScreenCheck.h"
+#include "core/scanning/ScanEngine.h"
+#include "core/services/MusicChannel.h"
 #include "media/MediaServices.h"
 #include "media/RealClock.h"
 #include "student/StudentForm.h"
 #include "ui/DesktopShell.h"
 #include "ui/FullScreen.h"
+#include "ui/QtFileDialogs.h"
 #include "ui/QtMessages.h"
+#include "ui/QtPrinterService.h"
 
+#include <QApplication>
 #include <QDir>
 
 namespace quillora {
@@ -17,21 +23,33 @@ Quillora::Quillora(AppFolder folder)
     , m_lock(m_folder.filePath(QStringLiteral("quillora.lock")))
     , m_clock(std::make_unique<RealClock>())
     , m_messages(std::make_unique<QtMessages>())
-    , m_shell(std::make_unique<DesktopShell>()) {
+    , m_fileDialogs(std::make_unique<QtFileDialogs>())
+    , m_shell(std::make_unique<DesktopShell>())
+    , m_printer(std::make_unique<QtPrinterService>())
+    , m_stop(std::make_unique<ProgramEnd>(*m_messages, [this] { silenceEverything(); })) {
     m_services.folder = &m_folder;
     m_services.clock = m_clock.get();
     m_services.messages = m_messages.get();
+    m_services.fileDialogs = m_fileDialogs.get();
     m_services.shell = m_shell.get();
+    m_services.printer = m_printer.get();
+    m_services.stop = m_stop.get();
 }
 
 Quillora::~Quillora() {
     // The forms go before the services they use.
     m_studentForm.reset();
+    m_scan.reset();
     m_media.reset();
 }
 
 void Quillora::setMessages(Messages *messages) {
     m_services.messages = messages;
+    m_stop->setMessages(*messages);
+}
+
+void Quillora::setPrintToPdf(const QString &path) {
+    m_printer->setPdfOutput(path);
 }
 
 bool Quillora::lockFolder(QString *problem) {
@@ -47,7 +65,6 @@ bool Quillora::lockFolder(QString *problem) {
 }
 
 bool Quillora::start(QSize screenSize) {
-    QDir::setCurrent(m_folder.root());
     if (!screenIsLargeEnough(screenSize.width(), screenSize.height())) {
         (void)m_services.messages->inform(
             screenTooSmallMessage(screenSize.width(), screenSize.height()));
@@ -58,14 +75,31 @@ bool Quillora::start(QSize screenSize) {
     m_services.sound = &m_media->sound();
     m_services.music = &m_media->music();
     m_services.recorder = &m_media->recorder();
+    m_scan = std::make_unique<ScanEngine>(*m_services.clock, *m_services.sound);
 
-    m_studentForm = std::make_unique<StudentForm>(m_services, m_state, m_session);
+    m_studentForm = std::make_unique<StudentForm>(m_services, m_state, *m_scan);
     m_messages->setParentWidget(m_studentForm.get());
+    m_fileDialogs->setParentWidget(m_studentForm.get());
+    QObject::connect(m_studentForm.get(), &StudentForm::exitRequested, [this] { quit(); });
+    QObject::connect(m_studentForm.get(), &FullScreenForm::closing, [this] { quit(); });
     m_studentForm->resize(screenSize);
     m_studentForm->startUp();
     showFullScreenOnScreen(m_studentForm.get());
     m_studentForm->becameActive();
     return true;
+}
+
+void Quillora::silenceEverything() {
+    if (m_studentForm)
+        m_studentForm->abandonFlows();
+    if (m_services.music)
+        m_services.music->closeAllMedia();
+}
+
+void Quillora::quit() {
+    if (m_services.music)
+        m_services.music->closeAllMedia();
+    QApplication::quit();
 }
 
 } // namespace quillora

@@ -2,7 +2,6 @@
 
 #include "core/AppFolder.h"
 #include "core/ProgramState.h"
-#include "core/profiles/StudentProfile.h"
 #include "core/services/Services.h"
 
 #include <QLockFile>
@@ -15,8 +14,12 @@ namespace quillora {
 class DesktopShell;
 class MediaServices;
 class Messages;
+class ProgramEnd;
+class QtFileDialogs;
 class QtMessages;
+class QtPrinterService;
 class RealClock;
+class ScanEngine;
 class StudentForm;
 
 // The composition root: owns the real services, the program-wide state and the forms, and
@@ -28,6 +31,8 @@ public:
 
     // Tests hand in their own message boxes.
     void setMessages(Messages *messages);
+    // Printing goes into this PDF file instead of the printer (empty: the printer).
+    void setPrintToPdf(const QString &path);
 
     // One running copy per application folder: a second copy would hand out the same book
     // and template numbers. False (and the reason) when another copy holds the folder.
@@ -38,20 +43,26 @@ public:
     bool start(QSize screenSize);
 
     StudentForm *studentForm() const { return m_studentForm.get(); }
-    // The logged-on student (or the one being edited) and the name of the current student.
-    StudentSession &session() { return m_session; }
+    ProgramState &state() { return m_state; }
     const Services &services() const { return m_services; }
+    ScanEngine &scanEngine() const { return *m_scan; }
 
 private:
+    void silenceEverything();
+    void quit();
+
     AppFolder m_folder;
     QLockFile m_lock;
     ProgramState m_state;
-    StudentSession m_session;
     std::unique_ptr<RealClock> m_clock;
     std::unique_ptr<QtMessages> m_messages;
+    std::unique_ptr<QtFileDialogs> m_fileDialogs;
     std::unique_ptr<DesktopShell> m_shell;
+    std::unique_ptr<QtPrinterService> m_printer;
+    std::unique_ptr<ProgramEnd> m_stop;
     std::unique_ptr<MediaServices> m_media;
     Services m_services;
+    std::unique_ptr<ScanEngine> m_scan;
     std::unique_ptr<StudentForm> m_studentForm;
 };
 

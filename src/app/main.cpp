@@ -24,13 +24,15 @@ int main(int argc, char **argv) {
     QApplication::setApplicationName(QStringLiteral("Quillora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillora"));
 
-    const LaunchOptions options =
-        parseLaunchOptions(QApplication::arguments(), qEnvironmentVariable("QUILLORA_APP_FOLDER"),
-                           QApplication::applicationDirPath());
+    const LaunchOptions options = parseLaunchOptions(QApplication::arguments(),
+                                                     {qEnvironmentVariable("QUILLORA_APP_FOLDER"),
+                                                      qEnvironmentVariable("QUILLORA_PRINT_TO_PDF"),
+                                                      QApplication::applicationDirPath()});
     if (!options.problem.isEmpty())
         return refuse(options.problem);
 
     Quillora quillora{AppFolder(options.appFolder)};
+    quillora.setPrintToPdf(options.printToPdf);
     QString problem;
     if (!quillora.lockFolder(&problem))
         return refuse(problem);

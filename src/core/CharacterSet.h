@@ -20,6 +20,8 @@ struct CharacterSetting {
     bool rightToLeft() const { return direction == QLatin1String("right"); }
     // Fonts and alignment change only for a set other than the default one.
     bool changesLabels() const { return number != 0; }
+    // Page texts are right-aligned for a right-to-left script of a set other than the default.
+    bool rightAlignsPageTexts() const { return changesLabels() && rightToLeft(); }
 };
 
 // Reads "default_characterset.txt": the name line, the code in number form, the direction

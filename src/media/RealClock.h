@@ -13,6 +13,7 @@ public:
     explicit RealClock(QObject *parent = nullptr);
 
     double now() const override;
+    QDateTime dateTime() const override { return QDateTime::currentDateTime(); }
     AsyncOp<void> sleep(double seconds) override;
 
 private:

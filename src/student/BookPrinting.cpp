@@ -1,5 +1,7 @@
 #include "student/BookPrinting.h"
 
+#include "student/NoticePanel.h"
+
 #include "core/ProgramState.h"
 #include "core/services/Clock.h"
 #include "core/services/Messages.h"
@@ -33,8 +35,8 @@ QByteArray encodePicture(const QImage &picture) {
 
 } // namespace
 
-BookPrinting::BookPrinting(const ReadingContext &context, FlowScope &flows, QWidget *screen,
-                           BookNotice *notice)
+BookPrinting::BookPrinting(const StudentContext &context, FlowScope &flows, QWidget *screen,
+                           NoticePanel *notice)
     : m_context(context)
     , m_flows(flows)
     , m_screen(screen)
@@ -49,14 +51,13 @@ void BookPrinting::setScreenColour(const QColor &colour) {
 }
 
 QCoro::Task<> BookPrinting::showNotice() {
-    m_notice->setText(m_context.state->texts.text(Literal::Printing));
-    m_notice->showOver(nullptr);
+    m_notice->present(QPixmap(), {m_context.text(Literal::Printing)});
     co_await m_flows(m_context.services.sound->play(QStringLiteral("aobj_printing.wav")));
     m_notice->hide();
 }
 
 QCoro::Task<> BookPrinting::send(const PrintJob &job) {
-    const auto printed = m_context.printer->print(job);
+    const auto printed = m_context.services.printer->print(job);
     if (!printed)
         co_await m_flows(m_context.services.messages->inform(printed.error().text()));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "student/ReadingContext.h"
+#include "student/StudentContext.h"
 
 #include <QColor>
 
@@ -8,7 +8,7 @@ class QWidget;
 
 namespace quillora {
 
-class BookNotice;
+class NoticePanel;
 struct PrintJob;
 
 // Printing from the reading screens: either a picture of the screen (the background first
@@ -18,8 +18,8 @@ struct PrintJob;
 class BookPrinting {
 public:
     // The screen is what fades and what the picture is taken of; the notice shows over it.
-    BookPrinting(const ReadingContext &context, FlowScope &flows, QWidget *screen,
-                 BookNotice *notice);
+    BookPrinting(const StudentContext &context, FlowScope &flows, QWidget *screen,
+                 NoticePanel *notice);
 
     // Fades the screen, takes its picture as it is now, then prints it. The caller hides
     // the buttons first, so they are not in the picture.
@@ -35,10 +35,10 @@ private:
     QCoro::Task<> send(const PrintJob &job);
     void setScreenColour(const QColor &colour);
 
-    const ReadingContext &m_context;
+    const StudentContext &m_context;
     FlowScope &m_flows;
     QWidget *m_screen;
-    BookNotice *m_notice;
+    NoticePanel *m_notice;
 };
 
 } // namespace quillora

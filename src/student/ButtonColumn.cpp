@@ -1,14 +1,14 @@
 #include "student/ButtonColumn.h"
 
-#include "core/AppFolder.h"
+#include "student/PictureCache.h"
 #include "ui/PictureButton.h"
 
 namespace quillora {
 
-ButtonColumn::ButtonColumn(const AppFolder &folder, QWidget *parent, const QList<QRect> &places,
+ButtonColumn::ButtonColumn(PictureCache &pictures, QWidget *parent, const QList<QRect> &places,
                            const QStringList &names)
     : QObject(parent)
-    , m_folder(folder) {
+    , m_pictures(pictures) {
     for (int i = 0; i < places.size(); ++i) {
         auto *button = new PictureButton(parent);
         button->setAccessibleName(names.value(i));
@@ -19,6 +19,7 @@ ButtonColumn::ButtonColumn(const AppFolder &folder, QWidget *parent, const QList
         const int item = i + 1;
         connect(button, &PictureButton::clicked, this, [this, item] { clicked(item); });
         m_buttons.append(button);
+        m_sizedByPicture.append(places[i].isEmpty());
     }
 }
 
@@ -26,24 +27,15 @@ PictureButton *ButtonColumn::button(int item) const {
     return item >= 1 && item <= count() ? m_buttons[item - 1] : nullptr;
 }
 
-QPixmap ButtonColumn::picture(const QString &name) {
-    // Every highlight step redraws every button; decoding each picture once keeps it instant.
-    auto found = m_pictures.constFind(name);
-    if (found != m_pictures.constEnd())
-        return *found;
-    const QPixmap loaded(m_folder.filePath(name));
-    m_pictures.insert(name, loaded);
-    return loaded;
-}
-
 void ButtonColumn::showItemPicture(int item, const QString &name, bool highlighted) {
     PictureButton *target = button(item);
     if (!target)
         return;
     const QRect place = target->geometry();
-    const QPixmap normal = picture(name);
+    const QPixmap normal = m_pictures.artwork(name);
     target->setPictures(normal, normal);
-    target->setGeometry(place);
+    if (!m_sizedByPicture[item - 1])
+        target->setGeometry(place);
     target->setHighlighted(highlighted);
 }
 
@@ -81,6 +73,7 @@ AsyncOp<int> ButtonColumn::nextClick() {
 }
 
 void ButtonColumn::clicked(int item) {
+    Q_EMIT itemClicked(item);
     if (auto waiting = std::exchange(m_waiting, std::nullopt))
         waiting->resolve(item);
 }

@@ -3,10 +3,8 @@
 #include "core/async/AsyncOp.h"
 #include "core/scanning/ScanDisplay.h"
 
-#include <QHash>
 #include <QList>
 #include <QObject>
-#include <QPixmap>
 #include <QRect>
 
 #include <optional>
@@ -15,18 +13,20 @@ class QWidget;
 
 namespace quillora {
 
-class AppFolder;
 class PictureButton;
+class PictureCache;
 
-// The picture buttons of one reading screen (the collection, the title page, the reading
-// page, the yes/no question), numbered from 1 as the scan numbers them. The scan draws on
-// them through ScanDisplay; a mouse user's click answers nextClick().
+// The picture buttons of one student screen, numbered from 1 as the scan numbers them. The
+// scan draws on them through ScanDisplay; a mouse user's click answers nextClick() and is
+// announced as itemClicked. Every screen draws from the one picture cache, so a highlight
+// step never decodes a picture twice.
 class ButtonColumn : public QObject, public ScanDisplay {
     Q_OBJECT
 public:
     // One button per place, with its spoken name for screen readers. The pictures are drawn
-    // to the size of the place, whatever the artwork's own size.
-    ButtonColumn(const AppFolder &folder, QWidget *parent, const QList<QRect> &places,
+    // to the size of the place, whatever the artwork's own size; a button whose place is
+    // empty takes the size of its picture and is placed by its screen.
+    ButtonColumn(PictureCache &pictures, QWidget *parent, const QList<QRect> &places,
                  const QStringList &names);
 
     int count() const { return static_cast<int>(m_buttons.size()); }
@@ -45,13 +45,15 @@ public:
     AsyncOp<int> nextClick();
     bool isWaitingForClick() const { return m_waiting.has_value(); }
 
+Q_SIGNALS:
+    void itemClicked(int item);
+
 private:
-    QPixmap picture(const QString &name);
     void clicked(int item);
 
-    const AppFolder &m_folder;
-    QHash<QString, QPixmap> m_pictures;
+    PictureCache &m_pictures;
     QList<PictureButton *> m_buttons;
+    QList<bool> m_sizedByPicture;
     std::optional<Promise<int>> m_waiting;
 };
 

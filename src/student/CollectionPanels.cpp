@@ -3,6 +3,7 @@
 #include "core/AppFolder.h"
 #include "student/ButtonColumn.h"
 #include "student/ScreenParts.h"
+#include "student/StoryLabels.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -41,7 +42,7 @@ void showPicture(QLabel *label, const QString &path) {
 
 } // namespace
 
-CollectionPanel::CollectionPanel(const AppFolder &folder, QWidget *parent)
+CollectionPanel::CollectionPanel(PictureCache &pictures, QWidget *parent)
     : QFrame(parent) {
     setAccessibleName(QStringLiteral("Book Collection"));
     resize(kCollectionArea.size());
@@ -65,9 +66,12 @@ CollectionPanel::CollectionPanel(const AppFolder &folder, QWidget *parent)
     m_lastPage = pictureLabel(m_cover, twipsRect(4815, 3795, 3510, 2460));
     m_version = screenLabel(m_cover, twipsRect(870, 7545, 2055, 765), 14, kCoverInk);
     m_author = screenLabel(m_cover, twipsRect(3060, 7560, 5295, 720), 18, kCoverInk);
+    for (QLabel *label :
+         {m_headingShadow, m_heading, m_counterShadow, m_counter, m_title, m_version, m_author})
+        markStoryLabel(label, StoryLabel::Text);
 
     m_buttons =
-        new ButtonColumn(folder, this, collectionButtonPlaces(),
+        new ButtonColumn(pictures, this, collectionButtonPlaces(),
                          {QStringLiteral("Read this Book"), QStringLiteral("Next Book"),
                           QStringLiteral("Previous Book"), QStringLiteral("Delete this Book"),
                           QStringLiteral("Student Menu")});
@@ -92,7 +96,7 @@ void CollectionPanel::showBook(const CoverView &view) {
     m_counterShadow->setText(view.counter);
 }
 
-YesNoPanel::YesNoPanel(const AppFolder &folder, QWidget *parent)
+YesNoPanel::YesNoPanel(PictureCache &pictures, QWidget *parent)
     : QFrame(parent) {
     setAccessibleName(QStringLiteral("Question"));
     resize(768, 432);
@@ -100,36 +104,10 @@ YesNoPanel::YesNoPanel(const AppFolder &folder, QWidget *parent)
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(4);
     m_question = screenLabel(this, QRect(16, 16, 736, 168), 24, QColor(0, 40, 60));
+    markStoryLabel(m_question, StoryLabel::Text);
     m_buttons = new ButtonColumn(
-        folder, this, {twipsRect(1920, 2880, 3000, 3000), twipsRect(6600, 2880, 3000, 3000)},
+        pictures, this, {twipsRect(1920, 2880, 3000, 3000), twipsRect(6600, 2880, 3000, 3000)},
         {QStringLiteral("Yes"), QStringLiteral("No")});
-}
-
-BookNotice::BookNotice(QWidget *parent)
-    : QFrame(parent) {
-    resize(640, 200);
-    setBackground(this, QColor(255, 250, 205));
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(4);
-    m_label = screenLabel(this, rect().adjusted(16, 16, -16, -16), 26, QColor(0, 40, 60));
-    hide();
-}
-
-void BookNotice::setText(const QString &text) {
-    m_label->setText(text);
-    setAccessibleName(text);
-}
-
-void BookNotice::showOver(const QWidget *over) {
-    const QWidget *parent = parentWidget();
-    if (over && parent && over != parent) {
-        const QPoint centre = over->mapTo(parent, over->rect().center());
-        move(centre.x() - width() / 2, centre.y() - height() / 2);
-    } else {
-        centreInParent(this);
-    }
-    raise();
-    show();
 }
 
 } // namespace quillora

@@ -7,7 +7,7 @@ class QLabel;
 
 namespace quillora {
 
-class AppFolder;
+class PictureCache;
 class ButtonColumn;
 
 // What the collection shows of one book.
@@ -33,7 +33,7 @@ class CollectionPanel : public QFrame {
 public:
     enum Item { Read = 1, NextBook, PreviousBook, Delete, StudentMenu };
 
-    explicit CollectionPanel(const AppFolder &folder, QWidget *parent = nullptr);
+    explicit CollectionPanel(PictureCache &pictures, QWidget *parent = nullptr);
 
     ButtonColumn *buttons() const { return m_buttons; }
     QLabel *heading() const { return m_heading; }
@@ -65,7 +65,7 @@ private:
 class YesNoPanel : public QFrame {
     Q_OBJECT
 public:
-    explicit YesNoPanel(const AppFolder &folder, QWidget *parent = nullptr);
+    explicit YesNoPanel(PictureCache &pictures, QWidget *parent = nullptr);
 
     ButtonColumn *buttons() const { return m_buttons; }
     QLabel *question() const { return m_question; }
@@ -73,21 +73,6 @@ public:
 private:
     QLabel *m_question = nullptr;
     ButtonColumn *m_buttons = nullptr;
-};
-
-// A short notice in the middle of the screen ("Printing", "The Book was Deleted ...").
-class BookNotice : public QFrame {
-    Q_OBJECT
-public:
-    explicit BookNotice(QWidget *parent = nullptr);
-
-    QLabel *label() const { return m_label; }
-    void setText(const QString &text);
-    // Centres the notice over the given widget (or the screen) and brings it to the front.
-    void showOver(const QWidget *over);
-
-private:
-    QLabel *m_label = nullptr;
 };
 
 } // namespace quillora

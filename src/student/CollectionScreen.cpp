@@ -12,14 +12,14 @@
 #include "core/template/TemplateFile.h"
 #include "student/ButtonColumn.h"
 #include "student/CollectionPanels.h"
-#include "student/QuittingStop.h"
+#include "student/NoticePanel.h"
 #include "student/ReadingScreen.h"
 #include "student/ScreenParts.h"
-#include "ui/QtPrinterService.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QScopeGuard>
 
 namespace quillora {
 
@@ -34,29 +34,16 @@ QString existingFile(const QString &path) {
 
 } // namespace
 
-CollectionScreen::CollectionScreen(const ReadingContext &context, QWidget *parent)
+CollectionScreen::CollectionScreen(const StudentContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context) {
-    if (!m_context.story)
-        m_context.story = &m_ownStory;
-    if (!m_context.statistics)
-        m_context.statistics = &m_ownStatistics;
-    if (!m_context.printer) {
-        m_ownPrinter = std::make_unique<QtPrinterService>();
-        m_context.printer = m_ownPrinter.get();
-    }
-    if (!m_context.stop) {
-        m_ownStop = std::make_unique<QuittingStop>(*m_context.services.messages);
-        m_context.stop = m_ownStop.get();
-    }
     setAccessibleName(QStringLiteral("Book Collection"));
     setBackground(this, kScreenColour);
-    const AppFolder &folder = *m_context.services.folder;
-    m_panel = new CollectionPanel(folder, this);
+    m_panel = new CollectionPanel(m_context.pictures, this);
     m_reading = new ReadingScreen(m_context, m_flows, this);
-    m_yesNo = new YesNoPanel(folder, this);
+    m_yesNo = new YesNoPanel(m_context.pictures, this);
     m_yesNo->hide();
-    m_deleted = new BookNotice(this);
+    m_deleted = new NoticePanel(this);
     hide();
 }
 
@@ -75,12 +62,9 @@ AsyncOp<void> CollectionScreen::open(bool deleteMode, bool printAllowed) {
 }
 
 QCoro::Task<> CollectionScreen::run(bool deleteMode) {
-    try {
-        co_await openCollection(deleteMode);
-    } catch (const ReadingAbandoned &) {
-        // The program has stopped; the collection shows nothing more.
-    }
-    finish();
+    // However the collection ends (the student leaves, or the program stops), it hides.
+    const auto finished = qScopeGuard([this] { finish(); });
+    co_await openCollection(deleteMode);
 }
 
 void CollectionScreen::finish() {
@@ -90,13 +74,12 @@ void CollectionScreen::finish() {
     hide();
     if (auto done = std::exchange(m_done, std::nullopt))
         done->resolve();
-    Q_EMIT closed();
 }
 
 QCoro::Task<> CollectionScreen::openCollection(bool deleteMode) {
     m_deleteMode = deleteMode;
     m_bookDeleted = false;
-    m_books = buildBookList(*m_context.services.folder, m_context.session->profile.studentNumber);
+    m_books = buildBookList(*m_context.services.folder, m_context.session().profile.studentNumber);
     if (m_books.isEmpty())
         co_return; // the menu offers no books to a student without any
     m_index = 1;
@@ -105,7 +88,7 @@ QCoro::Task<> CollectionScreen::openCollection(bool deleteMode) {
         setGeometry(parentWidget()->rect());
     centreInParent(m_panel);
     setCollectionButtons();
-    const InterfaceTexts &texts = m_context.state->texts;
+    const InterfaceTexts &texts = m_context.state.texts;
     m_panel->setHeading(texts.text(deleteMode ? Literal::DeleteHeading : Literal::ReadHeading));
     m_panel->show();
     show();
@@ -121,7 +104,7 @@ QCoro::Task<> CollectionScreen::openCollection(bool deleteMode) {
     for (;;) {
         setCollectionButtons();
         const int choice = co_await m_flows(m_context.choose(buttons, ScanScreen::Collection));
-        m_context.scan->highlightItem(buttons, 0);
+        m_context.scan.highlightItem(buttons, 0);
         switch (choice) {
         case CollectionPanel::NextBook:
         case CollectionPanel::PreviousBook:
@@ -150,12 +133,12 @@ QCoro::Task<> CollectionScreen::openCollection(bool deleteMode) {
 void CollectionScreen::showCollectionBook(int index) {
     const BookListEntry &entry = m_books[index - 1];
     const AppFolder &folder = *m_context.services.folder;
-    const InterfaceTexts &texts = m_context.state->texts;
-    StoryTemplate &story = *m_context.story;
+    const InterfaceTexts &texts = m_context.state.texts;
+    StoryTemplate &story = m_context.story();
     CoverView view;
     view.counter = texts.counter(Literal::BookWord, index, static_cast<int>(m_books.size()));
     view.author = texts.text(Literal::AuthorWord) + QLatin1Char(' ') +
-                  m_context.session->currentStudentName.trimmed();
+                  m_context.session().currentStudentName.trimmed();
     m_subtitleRecording.clear();
 
     PersonalBook book;
@@ -204,7 +187,7 @@ QCoro::Task<> CollectionScreen::speakBookTitle() {
 }
 
 QCoro::Task<bool> CollectionScreen::deleteBook() {
-    const InterfaceTexts &texts = m_context.state->texts;
+    const InterfaceTexts &texts = m_context.state.texts;
     const bool scanning = m_context.scanning();
     SoundPlayer &sound = *m_context.services.sound;
     if (scanning)
@@ -223,8 +206,7 @@ QCoro::Task<bool> CollectionScreen::deleteBook() {
         co_return false;
     }
     m_bookDeleted = true;
-    m_deleted->setText(texts.text(Literal::StoryDeleted));
-    m_deleted->showOver(m_panel);
+    m_deleted->present(QPixmap(), {texts.text(Literal::StoryDeleted)});
     if (scanning)
         co_await m_flows(sound.play(QStringLiteral("announce_book_deleted.wav")));
     else

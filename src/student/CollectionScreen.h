@@ -1,19 +1,16 @@
 #pragma once
 
-#include "core/statistics/UsageStatistics.h"
-#include "core/template/StoryTemplate.h"
-#include "student/ReadingContext.h"
 #include "student/ReadingRules.h"
+#include "student/StudentContext.h"
 
 #include <QWidget>
 
-#include <memory>
 #include <optional>
 
 namespace quillora {
 
 class CollectionPanel;
-class BookNotice;
+class NoticePanel;
 class ReadingScreen;
 class YesNoPanel;
 
@@ -24,29 +21,25 @@ class YesNoPanel;
 class CollectionScreen : public QWidget {
     Q_OBJECT
 public:
-    // The context's template, statistics, printer and program stop may be left out; the
-    // screen then keeps its own (the default printer, and a stop that ends the program).
-    CollectionScreen(const ReadingContext &context, QWidget *parent);
+    CollectionScreen(const StudentContext &context, QWidget *parent);
     ~CollectionScreen() override;
 
     // Shows the collection over the whole of its parent and completes when the student is
     // back at the student menu. Print buttons are offered only when printing is allowed.
     AsyncOp<void> open(bool deleteMode, bool printAllowed);
     bool isOpen() const { return m_done.has_value(); }
+    // Ends the collection's flows where they are (the program is stopping).
+    void abandonFlows() { m_flows.cancel(); }
 
     CollectionPanel *panel() const { return m_panel; }
     YesNoPanel *yesNoPanel() const { return m_yesNo; }
-    BookNotice *deletedNotice() const { return m_deleted; }
+    NoticePanel *deletedNotice() const { return m_deleted; }
     ReadingScreen *readingScreen() const { return m_reading; }
-    const ReadingContext &context() const { return m_context; }
+    const StudentContext &context() const { return m_context; }
 
     const QList<BookListEntry> &books() const { return m_books; }
     int currentBookIndex() const { return m_index; }
     bool bookDeleted() const { return m_bookDeleted; }
-
-Q_SIGNALS:
-    // The student left the collection (after deleting a book, or with the menu button).
-    void closed();
 
 private:
     QCoro::Task<> run(bool deleteMode);
@@ -58,14 +51,10 @@ private:
     QCoro::Task<bool> askYesNo(const QString &question);
     void finish();
 
-    ReadingContext m_context;
-    StoryTemplate m_ownStory;
-    UsageStatistics m_ownStatistics;
-    std::unique_ptr<PrinterService> m_ownPrinter;
-    std::unique_ptr<ProgramStop> m_ownStop;
+    const StudentContext &m_context;
     CollectionPanel *m_panel = nullptr;
     YesNoPanel *m_yesNo = nullptr;
-    BookNotice *m_deleted = nullptr;
+    NoticePanel *m_deleted = nullptr;
     ReadingScreen *m_reading = nullptr;
     QList<BookListEntry> m_books;
     int m_index = 1;

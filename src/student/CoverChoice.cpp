@@ -1,7 +1,9 @@
 #include "student/CoverChoice.h"
 
+#include "student/ButtonColumn.h"
 #include "student/PageLayout.h"
 #include "student/PictureCache.h"
+#include "student/StoryLabels.h"
 #include "ui/PictureButton.h"
 
 #include <QLabel>
@@ -55,7 +57,9 @@ CoverChoice::CoverChoice(PictureCache &pictures, QWidget *parent)
     m_heading->setFont(font);
     m_heading->setAlignment(Qt::AlignCenter);
     m_heading->setGeometry(0, 8, kInnerSize.width(), kHeadingHeight - 16);
+    markStoryLabel(m_heading, StoryLabel::Text);
 
+    QList<QPoint> buttonPlaces;
     for (int item = 1; item <= kItemCount; ++item) {
         const auto index = static_cast<std::size_t>(item - 1);
         const int column = (item - 1) % kColumns;
@@ -68,21 +72,23 @@ CoverChoice::CoverChoice(PictureCache &pictures, QWidget *parent)
         m_thumbnails[index] = thumbnail;
 
         auto *title = new QLabel(thumbnail);
+        markStoryLabel(title, StoryLabel::Text);
         // The title panel of the cover artwork.
         title->setGeometry(15, 11, kThumbnailSize.width() - 20, 44);
         title->setAlignment(Qt::AlignCenter);
         title->setWordWrap(true);
         m_titles[index] = title;
 
-        auto *shown = new PictureButton(m_inner);
-        shown->setAccessibleName(QLatin1String(kColours[item - 1]));
-        shown->setFocusPolicy(Qt::NoFocus);
-        shown->move(place.x() + (kThumbnailSize.width() - 120) / 2,
-                    place.y() + kThumbnailSize.height() + 8);
-        shown->hide();
-        connect(shown, &PictureButton::clicked, this, [this, item] { Q_EMIT itemClicked(item); });
-        m_buttons[index] = shown;
+        buttonPlaces.append(QPoint(place.x() + (kThumbnailSize.width() - 120) / 2,
+                                   place.y() + kThumbnailSize.height() + 8));
     }
+    QStringList names;
+    for (const char *name : kColours)
+        names.append(QLatin1String(name));
+    m_buttons = new ButtonColumn(m_pictures, m_inner, QList<QRect>(kItemCount), names);
+    for (int item = 1; item <= kItemCount; ++item)
+        button(item)->move(buttonPlaces[item - 1]);
+    connect(m_buttons, &ButtonColumn::itemClicked, this, &CoverChoice::itemClicked);
 }
 
 void CoverChoice::prepare(const QString &heading, const QString &title, const QString &fontName) {
@@ -105,9 +111,7 @@ void CoverChoice::resizeEvent(QResizeEvent *event) {
 }
 
 PictureButton *CoverChoice::button(int item) const {
-    if (item < 1 || item > kItemCount)
-        return nullptr;
-    return m_buttons[static_cast<std::size_t>(item - 1)];
+    return m_buttons->button(item);
 }
 
 QLabel *CoverChoice::coverTitle(int item) const {
@@ -117,16 +121,11 @@ QLabel *CoverChoice::coverTitle(int item) const {
 }
 
 void CoverChoice::showItemPicture(int item, const QString &picture, bool highlighted) {
-    if (PictureButton *shown = button(item)) {
-        const QPixmap normal = m_pictures.artwork(picture);
-        shown->setPictures(normal, normal);
-        shown->setHighlighted(highlighted);
-    }
+    m_buttons->showItemPicture(item, picture, highlighted);
 }
 
 void CoverChoice::setItemVisible(int item, bool visible) {
-    if (PictureButton *shown = button(item))
-        shown->setVisible(visible);
+    m_buttons->setItemVisible(item, visible);
 }
 
 } // namespace quillora

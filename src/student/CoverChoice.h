@@ -10,6 +10,7 @@ class QLabel;
 
 namespace quillora {
 
+class ButtonColumn;
 class PictureButton;
 class PictureCache;
 
@@ -45,7 +46,7 @@ private:
     QLabel *m_heading = nullptr;
     std::array<QLabel *, kItemCount> m_thumbnails{};
     std::array<QLabel *, kItemCount> m_titles{};
-    std::array<PictureButton *, kItemCount> m_buttons{};
+    ButtonColumn *m_buttons = nullptr;
 };
 
 // The thumbnail of cover colour 1..6.

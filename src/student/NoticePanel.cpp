@@ -1,5 +1,7 @@
 #include "student/NoticePanel.h"
 
+#include "student/StoryLabels.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -33,6 +35,7 @@ NoticePanel::NoticePanel(QWidget *parent)
         font.setPointSize(line == 0 ? 28 : 22);
         font.setBold(true);
         label->setFont(font);
+        markStoryLabel(label, StoryLabel::Text);
         layout->addWidget(label);
         m_lines.append(label);
     }
@@ -46,6 +49,7 @@ void NoticePanel::present(const QPixmap &picture, const QStringList &lines) {
         m_lines[line]->setText(lines.value(line));
         m_lines[line]->setVisible(line < lines.size());
     }
+    setAccessibleName(lines.join(QLatin1Char(' ')));
     adjustSize();
     if (QWidget *screen = parentWidget())
         move((screen->width() - width()) / 2, (screen->height() - height()) / 2);

@@ -9,7 +9,8 @@ namespace quillora {
 
 // A short notice in the middle of the screen while a sound plays: the writing and undoing
 // panels with their pencil and eraser, the choice and no-pages panels, the panel that puts
-// the pages together and the one that says the book was added.
+// the pages together, the one that says the book was added, "Printing" and "The Book was
+// Deleted".
 class NoticePanel : public QFrame {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include "student/ButtonColumn.h"
 #include "student/ReadingRules.h"
 #include "student/ScreenParts.h"
+#include "student/StoryLabels.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -26,16 +27,18 @@ QList<QRect> readingButtonPlaces() {
 
 } // namespace
 
-TitlePage::TitlePage(const AppFolder &folder, QWidget *parent)
+TitlePage::TitlePage(PictureCache &pictures, QWidget *parent)
     : QFrame(parent) {
     setAccessibleName(QStringLiteral("Title Page"));
     setBackground(this, kTitlePageColour);
     m_title = screenLabel(this, twipsRect(3390, 2325, 8835, 4155), 46, Qt::black);
     m_byLine = screenLabel(this, twipsRect(4800, 7425, 4065, 1725), 18, Qt::black);
+    markStoryLabel(m_title, StoryLabel::Text);
+    markStoryLabel(m_byLine, StoryLabel::Text);
     m_picture = new QLabel(this);
     m_picture->setScaledContents(true);
     m_picture->hide();
-    m_buttons = new ButtonColumn(folder, this,
+    m_buttons = new ButtonColumn(pictures, this,
                                  {twipsRect(360, 960, 1395, 1170), twipsRect(360, 6120, 1395, 1170),
                                   twipsRect(360, 7800, 1395, 1170)},
                                  {QStringLiteral("Turn to the First Page"), QStringLiteral("Done"),
@@ -55,7 +58,7 @@ bool TitlePage::showStudentPicture(const QString &path) {
     return true;
 }
 
-ReadingPanel::ReadingPanel(const AppFolder &folder, QWidget *parent)
+ReadingPanel::ReadingPanel(PictureCache &pictures, QWidget *parent)
     : QFrame(parent) {
     setAccessibleName(QStringLiteral("Reading"));
     resize(kPageArea.size());
@@ -63,12 +66,14 @@ ReadingPanel::ReadingPanel(const AppFolder &folder, QWidget *parent)
     m_picture = new BookPageWipe(this);
     m_picture->move(twipsRect(3060, 600, 0, 0).topLeft());
     m_pageText = screenLabel(this, twipsRect(3225, 8025, 9330, 1965), 32, Qt::black);
+    markStoryLabel(m_pageNumber, StoryLabel::Text);
+    markStoryLabel(m_pageText, StoryLabel::PageText);
     setBackground(m_pageText, kTitlePageColour);
-    m_buttons = new ButtonColumn(folder, this, readingButtonPlaces(),
+    m_buttons = new ButtonColumn(pictures, this, readingButtonPlaces(),
                                  {QStringLiteral("Next Page"), QStringLiteral("Read"),
                                   QStringLiteral("Previous Page"), QStringLiteral("Done"),
                                   QStringLiteral("Print"), QStringLiteral("Read Again")});
-    m_titlePage = new TitlePage(folder, this);
+    m_titlePage = new TitlePage(pictures, this);
     m_titlePage->setGeometry(rect());
     m_titlePage->hide();
 }

@@ -6,7 +6,7 @@ class QLabel;
 
 namespace quillora {
 
-class AppFolder;
+class PictureCache;
 class BookPageWipe;
 class ButtonColumn;
 
@@ -17,7 +17,7 @@ class TitlePage : public QFrame {
 public:
     enum Item { FirstPage = 1, Done, Print };
 
-    explicit TitlePage(const AppFolder &folder, QWidget *parent = nullptr);
+    explicit TitlePage(PictureCache &pictures, QWidget *parent = nullptr);
 
     ButtonColumn *buttons() const { return m_buttons; }
     QLabel *title() const { return m_title; }
@@ -43,7 +43,7 @@ class ReadingPanel : public QFrame {
 public:
     enum Item { NextPage = 1, ReadAloud, PreviousPage, Done, Print, ReadAgain };
 
-    explicit ReadingPanel(const AppFolder &folder, QWidget *parent = nullptr);
+    explicit ReadingPanel(PictureCache &pictures, QWidget *parent = nullptr);
 
     ButtonColumn *buttons() const { return m_buttons; }
     BookPageWipe *picture() const { return m_picture; }

@@ -15,6 +15,7 @@
 #include "student/BookPageWipe.h"
 #include "student/ButtonColumn.h"
 #include "student/CollectionPanels.h"
+#include "student/NoticePanel.h"
 #include "student/PageLayout.h"
 #include "student/PrintLayout.h"
 #include "student/ReadingPanel.h"
@@ -49,12 +50,12 @@ bool hasMusic(const QString &name) {
 
 } // namespace
 
-ReadingScreen::ReadingScreen(const ReadingContext &context, FlowScope &flows, QWidget *parent)
+ReadingScreen::ReadingScreen(const StudentContext &context, FlowScope &flows, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
     , m_flows(flows)
-    , m_panel(new ReadingPanel(*context.services.folder, this))
-    , m_notice(new BookNotice(this))
+    , m_panel(new ReadingPanel(context.pictures, this))
+    , m_notice(new NoticePanel(this))
     , m_printing(context, flows, this, m_notice) {
     setAccessibleName(QStringLiteral("Reading a Book"));
     setBackground(this, kReadingColour);
@@ -62,7 +63,7 @@ ReadingScreen::ReadingScreen(const ReadingContext &context, FlowScope &flows, QW
 }
 
 QString ReadingScreen::titleText() const {
-    return bookTitleText(m_context.story->storyTitle, m_subtitle);
+    return bookTitleText(m_context.story().storyTitle, m_subtitle);
 }
 
 QCoro::Task<> ReadingScreen::read(const QString &bookFile, bool printAllowed) {
@@ -102,17 +103,17 @@ QCoro::Task<> ReadingScreen::read(const QString &bookFile, bool printAllowed) {
 }
 
 Result<void> ReadingScreen::openBook(const QString &bookFile) {
-    StoryTemplate &story = *m_context.story;
-    auto opened = openBookForReading(story, bookFile, m_context.session->currentStudentName,
+    StoryTemplate &story = m_context.story();
+    auto opened = openBookForReading(story, bookFile, m_context.session().currentStudentName,
                                      *m_context.services.folder, *m_context.services.messages,
-                                     *m_context.stop);
+                                     *m_context.services.stop);
     if (!opened) {
-        if (m_context.stop->hasStopped())
-            throw ReadingAbandoned{};
+        if (m_context.services.stop->hasStopped())
+            abandonFlow();
         return opened.error();
     }
-    m_book = std::move(opened).value();
-    const TemplatePage &last = story.page(m_context.requirePage(m_book.lastPageId));
+    m_context.state.book = std::move(opened).value();
+    const TemplatePage &last = story.page(m_context.requirePage(m_context.state.book.lastPageId));
     m_subtitle = last.pathSubtitle;
     m_subtitleRecording = last.pathRecording;
     story.bookSubtitle = m_subtitle;
@@ -120,16 +121,16 @@ Result<void> ReadingScreen::openBook(const QString &bookFile) {
 }
 
 void ReadingScreen::startStatistics() {
-    const StoryTemplate &story = *m_context.story;
-    m_context.statistics->start(*m_context.services.clock, story.storyTitle);
-    StatisticsRecord &record = m_context.statistics->record();
+    const StoryTemplate &story = m_context.story();
+    m_context.statistics().start(*m_context.services.clock, story.storyTitle);
+    StatisticsRecord &record = m_context.statistics().record();
     record.activity = readingActivity();
     record.title = statisticsTitle(story.storyTitle, m_subtitle);
 }
 
 void ReadingScreen::showTitlePage() {
-    const StoryTemplate &story = *m_context.story;
-    const ProgramState &state = *m_context.state;
+    const StoryTemplate &story = m_context.story();
+    const ProgramState &state = m_context.state;
     TitlePage &page = *m_panel->titlePage();
     const Rgb ink = state.palette.textColor(story.colorScheme);
     const QColor colour(ink.red, ink.green, ink.blue);
@@ -141,18 +142,18 @@ void ReadingScreen::showTitlePage() {
     setStoryFont(page.title(), story.fontName, titlePageTitlePoints(title), bold, italic);
     setLabelColour(page.title(), colour);
     page.byLine()->setText(state.texts.text(Literal::AuthorWord) + QLatin1Char('\n') +
-                           m_context.session->currentStudentName);
+                           m_context.session().currentStudentName);
     setStoryFont(page.byLine(), story.fontName, 18, bold, italic);
     setLabelColour(page.byLine(), colour);
     page.setGeometry(m_panel->rect());
-    page.showStudentPicture(m_context.resolve(m_context.session->profile.studentPicture));
+    page.showStudentPicture(m_context.resolve(m_context.session().profile.studentPicture));
 }
 
 void ReadingScreen::startMusic() {
-    if (m_context.session->profile.musicOption != 1)
+    if (m_context.session().profile.musicOption != 1)
         return;
     MusicChannel &music = *m_context.services.music;
-    const QString piece = m_context.story->backgroundMusic;
+    const QString piece = m_context.story().backgroundMusic;
     if (!hasMusic(piece)) {
         music.setCurrentMusicFile(QString());
         return;
@@ -162,7 +163,7 @@ void ReadingScreen::startMusic() {
 }
 
 QCoro::Task<ReadingScreen::TitleChoice> ReadingScreen::runAuthorPage() {
-    ScanEngine &scan = *m_context.scan;
+    ScanEngine &scan = m_context.scan;
     scan.keys().spacePressed = false;
     scan.keys().enterPressed = false;
     ButtonColumn &buttons = *m_panel->titlePage()->buttons();
@@ -181,7 +182,7 @@ QCoro::Task<ReadingScreen::TitleChoice> ReadingScreen::runAuthorPage() {
         scan.highlightItem(buttons, 0);
         if (choice == TitlePage::Done) {
             // Leaving at the title page turned no pages, whatever an earlier reading did.
-            StatisticsRecord &record = m_context.statistics->record();
+            StatisticsRecord &record = m_context.statistics().record();
             record.pagesForward = 0;
             record.pagesBack = 0;
             co_await m_context.writeStatistics(m_flows);
@@ -197,13 +198,13 @@ QCoro::Task<ReadingScreen::TitleChoice> ReadingScreen::runAuthorPage() {
 }
 
 QCoro::Task<> ReadingScreen::firstPage() {
-    if (m_book.bookPageIds.isEmpty()) {
+    if (m_context.state.book.bookPageIds.isEmpty()) {
         // A book whose pages were all skipped still has its end.
         co_await showTheEnd();
         co_return;
     }
     m_forward = true;
-    co_await showBookPage(m_book.bookPageIds.first());
+    co_await showBookPage(m_context.state.book.bookPageIds.first());
 }
 
 QList<int> ReadingScreen::readingItems() const {
@@ -219,14 +220,14 @@ QList<int> ReadingScreen::readingItems() const {
 }
 
 void ReadingScreen::setReadingButtons() {
-    ScanSet &set = m_context.scan->scanSet();
+    ScanSet &set = m_context.scan.scanSet();
     set.clearEnabled();
     for (const int item : readingItems())
         set.setEnabled(item, true);
 }
 
 QCoro::Task<bool> ReadingScreen::runReadingPage() {
-    ScanEngine &scan = *m_context.scan;
+    ScanEngine &scan = m_context.scan;
     ButtonColumn &buttons = *m_panel->buttons();
     m_context.setButtons(buttons, ScanScreen::ReadingPage, readingItems());
     for (;;) {
@@ -268,28 +269,28 @@ QCoro::Task<bool> ReadingScreen::runReadingPage() {
 QCoro::Task<> ReadingScreen::nextBookPage() {
     if (m_atEnd)
         co_return;
-    ++m_context.statistics->record().pagesForward;
-    if (m_position >= m_book.bookPageIds.size()) {
+    ++m_context.statistics().record().pagesForward;
+    if (m_position >= m_context.state.book.bookPageIds.size()) {
         co_await showTheEnd();
         co_return;
     }
     ++m_position;
     m_forward = true;
-    co_await showBookPage(m_book.bookPageIds[m_position - 1]);
+    co_await showBookPage(m_context.state.book.bookPageIds[m_position - 1]);
 }
 
 QCoro::Task<> ReadingScreen::previousBookPage() {
-    ++m_context.statistics->record().pagesBack;
+    ++m_context.statistics().record().pagesBack;
     if (m_atEnd)
         m_atEnd = false; // back from the end page to the last page
     else
         m_position = std::max(1, m_position - 1);
-    if (m_book.bookPageIds.isEmpty()) {
+    if (m_context.state.book.bookPageIds.isEmpty()) {
         co_await showTheEnd();
         co_return;
     }
     m_forward = false;
-    co_await showBookPage(m_book.bookPageIds[m_position - 1]);
+    co_await showBookPage(m_context.state.book.bookPageIds[m_position - 1]);
 }
 
 QColor ReadingScreen::randomColour() {
@@ -317,8 +318,8 @@ QCoro::Task<double> ReadingScreen::wipe(QColor colour, bool forward, double seco
 }
 
 QCoro::Task<> ReadingScreen::showBookPage(int pageId) {
-    StoryTemplate &story = *m_context.story;
-    m_context.services.music->checkMusicLoop(m_context.session->profile.musicOption);
+    StoryTemplate &story = m_context.story();
+    m_context.services.music->checkMusicLoop(m_context.session().profile.musicOption);
     const int slot = m_context.requirePage(pageId);
     story.currentPageIndex = slot;
     story.currentPageId = pageId;
@@ -326,7 +327,7 @@ QCoro::Task<> ReadingScreen::showBookPage(int pageId) {
     m_panel->pageText()->clear();
 
     SoundPlayer &sound = *m_context.services.sound;
-    ProgramState &state = *m_context.state;
+    ProgramState &state = m_context.state;
     sound.playAsync(m_forward ? QStringLiteral("aobj_turn_page.wav")
                               : QStringLiteral("aobj_turn_page_backward.wav"));
     const double took = co_await wipe(randomColour(), m_forward, kWipeSeconds * state.pageTurnPace);
@@ -347,9 +348,9 @@ QCoro::Task<> ReadingScreen::showBookPage(int pageId) {
 }
 
 void ReadingScreen::showPageText(const QString &text) {
-    const StoryTemplate &story = *m_context.story;
+    const StoryTemplate &story = m_context.story();
     QLabel *label = m_panel->pageText();
-    const Rgb ink = m_context.state->palette.textColor(story.colorScheme);
+    const Rgb ink = m_context.state.palette.textColor(story.colorScheme);
     setLabelColour(label, QColor(ink.red, ink.green, ink.blue));
     setStoryFont(label, story.fontName, pageTextPointSize(kLayoutSimple, text), story.fontBold == 1,
                  story.fontItalic == 1);
@@ -360,7 +361,7 @@ QCoro::Task<> ReadingScreen::showTheEnd() {
     SoundPlayer &sound = *m_context.services.sound;
     Clock &clock = *m_context.services.clock;
     sound.playAsync(QStringLiteral("aobj_turn_page.wav"));
-    co_await wipe(kEndPageColour, true, kWipeSeconds * m_context.state->pageTurnPace);
+    co_await wipe(kEndPageColour, true, kWipeSeconds * m_context.state.pageTurnPace);
     m_panel->picture()->showPictureFile(
         m_context.services.folder->filePath(QStringLiteral("aobj_the_end.jpg")));
     m_panel->pageText()->clear();
@@ -371,7 +372,7 @@ QCoro::Task<> ReadingScreen::showTheEnd() {
     co_await m_flows(waitSeconds(clock, kAroundTheEndPause));
     co_await m_flows(sound.play(QStringLiteral("announce_the_end.wav")));
     co_await m_flows(waitSeconds(clock, kAroundTheEndPause));
-    m_context.statistics->record().taskCompleted = true;
+    m_context.statistics().record().taskCompleted = true;
 }
 
 QCoro::Task<> ReadingScreen::playPageSounds(const QString &recording, const QString &soundEffect) {
@@ -385,28 +386,28 @@ QCoro::Task<> ReadingScreen::playPageSounds(const QString &recording, const QStr
 QCoro::Task<> ReadingScreen::readAloud() {
     if (m_atEnd)
         co_return;
-    const PageChoice &page = m_context.story->page(m_context.story->currentPageIndex).choice(1);
+    const PageChoice &page = m_context.story().page(m_context.story().currentPageIndex).choice(1);
     co_await playPageSounds(page.recording, page.soundEffect);
 }
 
 QCoro::Task<> ReadingScreen::printPage() {
-    if (m_context.session->profile.printFormat == 1) {
+    if (m_context.session().profile.printFormat == 1) {
         co_await m_printing.printScreenShot();
         co_return;
     }
-    const StoryTemplate &story = *m_context.story;
+    const StoryTemplate &story = m_context.story();
     const PageChoice &page = story.page(story.currentPageIndex).choice(1);
     // Built before the await: GCC 12 mishandles temporaries of a conditional inside one.
     QString picture;
     if (fileExists(page.picture))
         picture = page.picture;
     PrintJob job = bookPagePrintJob(page.text, picture, m_position,
-                                    m_context.state->texts.text(Literal::PageWord));
+                                    m_context.state.texts.text(Literal::PageWord));
     co_await m_printing.printLaidOut(std::move(job));
 }
 
 QCoro::Task<> ReadingScreen::printTitlePage() {
-    const StudentSession &session = *m_context.session;
+    const StudentSession &session = m_context.session();
     if (session.profile.printFormat == 1) {
         co_await m_printing.printScreenShot();
         co_return;
@@ -414,7 +415,7 @@ QCoro::Task<> ReadingScreen::printTitlePage() {
     QString picture = m_context.resolve(session.profile.studentPicture);
     if (!fileExists(picture))
         picture.clear();
-    PrintJob job = titlePagePrintJob(titleText(), m_context.state->texts.text(Literal::AuthorWord),
+    PrintJob job = titlePagePrintJob(titleText(), m_context.state.texts.text(Literal::AuthorWord),
                                      session.currentStudentName, picture);
     co_await m_printing.printLaidOut(std::move(job));
 }

@@ -2,7 +2,7 @@
 
 #include "core/book/PersonalBook.h"
 #include "student/BookPrinting.h"
-#include "student/ReadingContext.h"
+#include "student/StudentContext.h"
 
 #include <QWidget>
 
@@ -10,7 +10,7 @@
 
 namespace quillora {
 
-class BookNotice;
+class NoticePanel;
 class ReadingPanel;
 
 // Reading one book: the title page, then page after page with a page-turn sound and a
@@ -24,10 +24,10 @@ public:
     // How often a turning page is redrawn.
     static constexpr double kFrameSeconds = 1.0 / 60.0;
 
-    ReadingScreen(const ReadingContext &context, FlowScope &flows, QWidget *parent);
+    ReadingScreen(const StudentContext &context, FlowScope &flows, QWidget *parent);
 
     ReadingPanel *panel() const { return m_panel; }
-    BookNotice *printingNotice() const { return m_notice; }
+    NoticePanel *printingNotice() const { return m_notice; }
 
     // Reads the book until the student is done with it; read again starts at its title
     // page, with a new record in the statistics. The screen is hidden again at the end.
@@ -36,7 +36,7 @@ public:
     // Where the reading is, for tests.
     int position() const { return m_position; }
     bool atBookEnd() const { return m_atEnd; }
-    const PersonalBook &book() const { return m_book; }
+    const PersonalBook &book() const { return m_context.state.book; }
 
     // The colours of the page turns come from here; tests seed it.
     void seedColours(unsigned seed) { m_random.seed(seed); }
@@ -69,12 +69,11 @@ private:
     QString titleText() const;
     QColor randomColour();
 
-    const ReadingContext &m_context;
+    const StudentContext &m_context;
     FlowScope &m_flows;
     ReadingPanel *m_panel = nullptr;
-    BookNotice *m_notice = nullptr;
+    NoticePanel *m_notice = nullptr;
     BookPrinting m_printing;
-    PersonalBook m_book;
     QString m_subtitle;
     QString m_subtitleRecording;
     int m_position = 1;

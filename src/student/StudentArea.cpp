@@ -43,26 +43,17 @@ QString settingsText(const ScanSettings &settings) {
 
 } // namespace
 
-StudentArea::StudentArea(const Services &services, ProgramState &state, StudentSession &session,
-                         ScanEngine &scan, QWidget *parent)
+StudentArea::StudentArea(const StudentContext &context, QWidget *parent)
     : QWidget(parent)
-    , m_services(services)
-    , m_state(state)
-    , m_session(session)
-    , m_scan(scan) {
+    , m_context(context) {
     setAccessibleName(QStringLiteral("Student"));
-    m_menu = new StudentMenu(*services.folder, this);
+    const AppFolder &folder = *context.services.folder;
+    m_menu = new StudentMenu(context.pictures, this);
     m_menu->hide();
-    m_logon = new LogonPanel(*services.folder, this);
+    m_logon = new LogonPanel(folder, this);
     m_logon->hide();
-    m_writing =
-        new WritingArea(WritingContext{services, &state, &session, &scan, {}, {}, {}, {}}, this);
-    ReadingContext reading;
-    reading.services = services;
-    reading.state = &state;
-    reading.session = &session;
-    reading.scan = &scan;
-    m_collection = new CollectionScreen(reading, this);
+    m_writing = new WritingArea(context, this);
+    m_collection = new CollectionScreen(context, this);
     connect(m_logon, &LogonPanel::logonClicked, this, [this] {
         // While one logon waits at the notice, a second press of "Logon" is no new logon.
         if (!m_loggingOn)
@@ -78,7 +69,6 @@ QSize StudentArea::screenSize() const {
 
 void StudentArea::openLogon() {
     m_flows.cancel();
-    QDir::setCurrent(m_services.folder->root());
     fillLogonList();
     setGeometry(QRect(QPoint(0, 0), screenSize()));
     m_menu->hide();
@@ -93,16 +83,15 @@ void StudentArea::openLogon() {
 }
 
 void StudentArea::fillLogonList() {
-    QDir::setCurrent(m_services.folder->root());
-    m_logon->setStudentNames(listStudentNames(*m_services.folder));
-    if (m_session.currentStudentName.isEmpty())
-        m_session.currentStudentName = teacherName();
+    m_logon->setStudentNames(listStudentNames(*m_context.services.folder));
+    if (m_context.session().currentStudentName.isEmpty())
+        m_context.session().currentStudentName = teacherName();
 }
 
 QCoro::Task<> StudentArea::logOnStudent() {
-    const QString name = m_logon->selectedName();
-    if (name.isEmpty()) {
-        static_cast<void>(m_services.messages->inform(QStringLiteral("Please select a Student")));
+    if (m_logon->selectedName().isEmpty()) {
+        static_cast<void>(
+            m_context.services.messages->inform(QStringLiteral("Please select a Student")));
         co_return;
     }
     {
@@ -112,6 +101,13 @@ QCoro::Task<> StudentArea::logOnStudent() {
         co_await m_flows(m_logon->escapeNotice()->waitForContinue());
     }
     m_logon->escapeNotice()->hide();
+    // The teacher may pick another name while the notice is up: the one selected now counts.
+    const QString name = m_logon->selectedName();
+    if (name.isEmpty()) {
+        co_await m_flows(
+            m_context.services.messages->inform(QStringLiteral("Please select a Student")));
+        co_return;
+    }
     m_logon->hide();
     if (!readProfile(name)) {
         // The teacher picks another name; nothing of the last logon has changed.
@@ -119,13 +115,13 @@ QCoro::Task<> StudentArea::logOnStudent() {
         co_return;
     }
     m_menu->show();
-    m_scan.keys().escapeRequested = false;
+    m_context.scan.keys().escapeRequested = false;
     co_await runStudentMenu();
 }
 
 bool StudentArea::readProfile(const QString &name) {
-    Messages &messages = *m_services.messages;
-    const AppFolder &folder = *m_services.folder;
+    Messages &messages = *m_context.services.messages;
+    const AppFolder &folder = *m_context.services.folder;
     // The logon's look-up says so itself when no profile carries the name.
     if (findStudentNumber(folder, messages, name, LookupWording::Logon) == 0)
         return false;
@@ -135,20 +131,21 @@ bool StudentArea::readProfile(const QString &name) {
         static_cast<void>(messages.inform(loaded.error().text()));
         return false;
     }
-    m_session.profile = read.profile;
-    m_session.currentStudentName = name;
-    m_scan.setSettings(settingsFor(m_session.profile));
+    m_context.session().profile = read.profile;
+    m_context.session().currentStudentName = name;
+    m_context.scan.setSettings(settingsFor(m_context.session().profile));
     return true;
 }
 
 bool StudentArea::studentHasBooks() const {
-    const QString pattern = QStringLiteral("mystory_%1_*.msy").arg(m_session.profile.studentNumber);
-    return !QDir(m_services.folder->root()).entryList({pattern}, QDir::Files).isEmpty();
+    const QString pattern =
+        QStringLiteral("mystory_%1_*.msy").arg(m_context.session().profile.studentNumber);
+    return !QDir(m_context.services.folder->root()).entryList({pattern}, QDir::Files).isEmpty();
 }
 
 void StudentArea::showStudentMenu() {
-    AnnouncementTable &announcements = m_scan.announcements();
-    ScanSet &set = m_scan.scanSet();
+    AnnouncementTable &announcements = m_context.scan.announcements();
+    ScanSet &set = m_context.scan.scanSet();
     fillScanScreen(set, announcements, ScanScreen::StudentMenu);
     m_menu->clear();
     const bool hasBooks = studentHasBooks();
@@ -168,11 +165,12 @@ void StudentArea::showStudentMenu() {
     for (int item = 1; item <= StudentMenu::kButtonCount; ++item)
         m_menu->setItemVisible(item, set.isEnabled(item));
 
-    const ScanSettings settings = m_scan.settings();
+    const ScanSettings settings = m_context.scan.settings();
     m_menu->showSettings(settingsText(settings));
-    const QString suffix = m_state.texts.text(Literal::CollectionSuffix);
-    const QString &name = m_session.currentStudentName;
-    m_menu->showNameTitle(m_state.characterSet.rightToLeft() ? suffix + name : name + suffix);
+    const QString suffix = m_context.state.texts.text(Literal::CollectionSuffix);
+    const QString &name = m_context.session().currentStudentName;
+    m_menu->showNameTitle(m_context.state.characterSet.rightToLeft() ? suffix + name
+                                                                     : name + suffix);
 }
 
 bool StudentArea::isStudentMenuShown() const {
@@ -181,15 +179,15 @@ bool StudentArea::isStudentMenuShown() const {
 
 QCoro::Task<> StudentArea::runStudentMenu() {
     showStudentMenu();
-    KeyFlags &keys = m_scan.keys();
+    KeyFlags &keys = m_context.scan.keys();
     keys.escapeReleased = true;
     // A mouse user's menu acts on clicks from here on.
-    if (m_scan.settings().accessMode == kAccessMouse)
+    if (m_context.scan.settings().accessMode == kAccessMouse)
         co_return;
     keys.assumeReleased(false);
     for (;;) {
-        const int choice =
-            co_await m_flows(m_scan.choose(*m_menu, ScanRequest{ScanScreen::StudentMenu, 1, {}}));
+        const int choice = co_await m_flows(
+            m_context.scan.choose(*m_menu, ScanRequest{ScanScreen::StudentMenu, 1, {}}));
         if (choice == kScanEscapeChoice) {
             leaveToMainMenu();
             co_return;
@@ -213,7 +211,7 @@ QCoro::Task<> StudentArea::writeBook() {
 
 void StudentArea::onMenuButton(int item) {
     // In the scanning modes the switches choose; a click must not start a second action.
-    if (m_scan.settings().accessMode != kAccessMouse || m_scan.isScanning())
+    if (m_context.scan.settings().accessMode != kAccessMouse || m_context.scan.isScanning())
         return;
     if (m_writing->isRunning() || m_collection->isOpen())
         return;
@@ -240,8 +238,14 @@ void StudentArea::chooseMenuAction(int item) {
     Q_EMIT menuActionChosen(item);
 }
 
+void StudentArea::abandonFlows() {
+    m_flows.cancel();
+    m_writing->abandonFlows();
+    m_collection->abandonFlows();
+}
+
 void StudentArea::escapePressed() {
-    if (m_scan.settings().accessMode == kAccessMouse && isStudentMenuShown())
+    if (m_context.scan.settings().accessMode == kAccessMouse && isStudentMenuShown())
         leaveToMainMenu();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/async/FlowScope.h"
-#include "core/services/Services.h"
+#include "student/StudentContext.h"
 
 #include <QWidget>
 
@@ -9,11 +9,8 @@ namespace quillora {
 
 class CollectionScreen;
 class LogonPanel;
-class ScanEngine;
 class StudentMenu;
 class WritingArea;
-struct ProgramState;
-struct StudentSession;
 
 // The full-screen container of the student's screens: the logon panel and, once a student
 // has logged on, the student menu, worked by mouse or by switch scanning as the student's
@@ -21,8 +18,7 @@ struct StudentSession;
 class StudentArea : public QWidget {
     Q_OBJECT
 public:
-    StudentArea(const Services &services, ProgramState &state, StudentSession &session,
-                ScanEngine &scan, QWidget *parent);
+    StudentArea(const StudentContext &context, QWidget *parent);
 
     LogonPanel *logonPanel() const { return m_logon; }
     StudentMenu *studentMenu() const { return m_menu; }
@@ -42,6 +38,9 @@ public:
     bool isStudentMenuShown() const;
     // Whether the collection was last opened for deleting rather than reading.
     bool deleteMode() const { return m_deleteMode; }
+
+    // Ends every flow of the student's screens at once (the program is stopping).
+    void abandonFlows();
 
     // An Escape the scan has counted. A student who works the mouse leaves the student
     // menu with it; switch users leave through the scan.
@@ -64,10 +63,7 @@ private:
     void leaveToMainMenu();
     QSize screenSize() const;
 
-    Services m_services;
-    ProgramState &m_state;
-    StudentSession &m_session;
-    ScanEngine &m_scan;
+    const StudentContext &m_context;
     LogonPanel *m_logon = nullptr;
     StudentMenu *m_menu = nullptr;
     WritingArea *m_writing = nullptr;

@@ -1,30 +1,26 @@
 #pragma once
 
 #include "core/Result.h"
-#include "core/async/FlowScope.h"
-#include "core/profiles/StudentProfile.h"
-#include "core/scanning/ScanEngine.h"
 #include "core/services/Services.h"
 #include "student/MainMenu.h"
+#include "student/StudentContext.h"
+#include "ui/FullScreenForm.h"
 
-#include <QList>
-#include <QWidget>
-
-class QLabel;
+#include <memory>
 
 namespace quillora {
 
+class PictureCache;
 class StudentArea;
 struct ProgramState;
 
 // The student form: the first thing the program shows and the last thing it closes. It
-// holds the main menu and, in front of it, the student's screens.
-class StudentForm : public QWidget {
+// holds the main menu and, in front of it, the student's screens, which are built the first
+// time a student logs on so the main menu appears at once.
+class StudentForm : public FullScreenForm {
     Q_OBJECT
 public:
-    StudentForm(const Services &services, ProgramState &state, QWidget *parent = nullptr);
-    // With the program-wide student (the logged-on one), which other forms share.
-    StudentForm(const Services &services, ProgramState &state, StudentSession &session,
+    StudentForm(const Services &services, ProgramState &state, ScanEngine &scan,
                 QWidget *parent = nullptr);
     ~StudentForm() override;
 
@@ -37,24 +33,26 @@ public:
     void becameActive();
 
     MainMenu *mainMenu() const { return m_mainMenu; }
-    StudentArea *studentArea() const { return m_studentArea; }
-    ScanEngine &scanEngine() { return m_scan; }
-    StudentSession &session() { return *m_session; }
+    // The student's screens, built on first use.
+    StudentArea *studentArea();
+    StudentSession &session() const { return m_context.session(); }
     int logoTuneNumber() const { return m_logoTuneNumber; }
 
-    // Labels that show story text get the language's font; page texts also its direction.
-    void registerStoryLabel(QLabel *label, bool isPageText);
-    void applyCharacterSet();
+    // Ends every flow of the student's screens at once: nothing more is shown, spoken or
+    // scanned. The program stop calls it before its last message.
+    void abandonFlows();
 
 Q_SIGNALS:
     void teacherFunctionsRequested();
     void studentDataRequested();
     void studentLogonRequested();
+    // The main menu's exit button.
+    void exitRequested();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool worksTheScan() const override { return true; }
+    void escapeCounted() override;
     void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -62,23 +60,15 @@ private:
     void openUserGuide();
     void startLogoTune();
     void report(const FileError &error);
-    bool handleSwitchKey(QObject *receiver, QEvent *event);
 
-    Services m_services;
-    ProgramState &m_state;
-    StudentSession m_ownSession;
-    StudentSession *m_session = &m_ownSession;
-    // The key flags live as long as the form: a switch held across screens steps once.
-    ScanEngine m_scan;
+    std::unique_ptr<PictureCache> m_pictures;
+    StudentContext m_context;
     MainMenu *m_mainMenu = nullptr;
     StudentArea *m_studentArea = nullptr;
-    QList<QLabel *> m_storyLabels;
-    QList<QLabel *> m_pageTextLabels;
     int m_logoTuneNumber = 0;
     bool m_logoMusicStarted = false;
     bool m_tuneAfterFirstPaint = false;
     bool m_textsProblemReported = false;
-    FlowScope m_flows; // last: cancels running flows before the screens go
 };
 
 } // namespace quillora

@@ -1,6 +1,7 @@
 #include "student/StudentMenu.h"
 
-#include "core/AppFolder.h"
+#include "student/ButtonColumn.h"
+#include "student/StoryLabels.h"
 #include "ui/PictureButton.h"
 #include "ui/Twips.h"
 
@@ -30,24 +31,22 @@ QLabel *titleLabel(const QColor &colour, QWidget *parent) {
 
 } // namespace
 
-StudentMenu::StudentMenu(const AppFolder &folder, QWidget *parent)
-    : QWidget(parent)
-    , m_folder(folder) {
+StudentMenu::StudentMenu(PictureCache &pictures, QWidget *parent)
+    : QWidget(parent) {
     setAccessibleName(QStringLiteral("Student Menu"));
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(0, 153, 204));
     setPalette(colours);
 
-    for (int item = 1; item <= kButtonCount; ++item) {
-        auto *button = new PictureButton(this);
-        button->setAccessibleName(QLatin1String(kButtonNames[item - 1]));
-        button->setToolTip(button->accessibleName());
-        button->hide();
-        connect(button, &PictureButton::clicked, this,
-                [this, item] { Q_EMIT buttonClicked(item); });
-        m_buttons[static_cast<std::size_t>(item - 1)] = button;
-    }
+    QStringList names;
+    for (const char *name : kButtonNames)
+        names.append(QLatin1String(name));
+    // The buttons take the size of their artwork; the menu spreads them across its row.
+    m_buttons = new ButtonColumn(pictures, this, QList<QRect>(kButtonCount), names);
+    for (int item = 1; item <= kButtonCount; ++item)
+        m_buttons->button(item)->setFocusPolicy(Qt::StrongFocus); // a mouse user may Tab
+    connect(m_buttons, &ButtonColumn::itemClicked, this, &StudentMenu::buttonClicked);
 
     m_settingsBar = new QWidget(this);
     m_settingsBar->setAutoFillBackground(true);
@@ -65,53 +64,37 @@ StudentMenu::StudentMenu(const AppFolder &folder, QWidget *parent)
 
     m_nameShadow = titleLabel(QColor(0, 40, 60), this);
     m_nameTitle = titleLabel(Qt::white, this);
+    markStoryLabel(m_nameShadow, StoryLabel::Text);
+    markStoryLabel(m_nameTitle, StoryLabel::Text);
 }
 
 PictureButton *StudentMenu::button(int item) const {
-    if (item < 1 || item > kButtonCount)
-        return nullptr;
-    return m_buttons[static_cast<std::size_t>(item - 1)];
-}
-
-QPixmap StudentMenu::picture(const QString &name) {
-    // Each highlight step redraws every button; decoding the pictures once keeps it instant.
-    auto found = m_pictures.constFind(name);
-    if (found != m_pictures.constEnd())
-        return *found;
-    const QPixmap loaded(m_folder.filePath(name));
-    m_pictures.insert(name, loaded);
-    return loaded;
+    return m_buttons->button(item);
 }
 
 void StudentMenu::showItemPicture(int item, const QString &pictureName, bool highlighted) {
-    PictureButton *shown = button(item);
-    if (!shown)
-        return;
-    const QPixmap pixmap = picture(pictureName);
-    shown->setPictures(pixmap, pixmap);
-    shown->setHighlighted(highlighted);
+    m_buttons->showItemPicture(item, pictureName, highlighted);
 }
 
 void StudentMenu::setItemVisible(int item, bool visible) {
-    if (PictureButton *shown = button(item))
-        shown->setVisible(visible);
+    m_buttons->setItemVisible(item, visible);
 }
 
 void StudentMenu::clear() {
     m_settingsBar->hide();
     m_nameTitle->hide();
     m_nameShadow->hide();
-    for (PictureButton *shown : m_buttons)
-        shown->hide();
+    m_buttons->hideAll();
 }
 
 void StudentMenu::layOutButtons(int shown) {
     const int screenWidth = width();
-    const PictureButton *first = m_buttons[0];
+    const PictureButton *first = button(1);
     const int gap =
         roundHalfEven(static_cast<double>(screenWidth - shown * first->width()) / (shown + 1));
     int left = gap;
-    for (PictureButton *each : m_buttons) {
+    for (int item = 1; item <= kButtonCount; ++item) {
+        PictureButton *each = button(item);
         each->move(left, (height() - each->height()) / 2);
         left += each->width() + gap;
     }

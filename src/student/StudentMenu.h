@@ -2,18 +2,15 @@
 
 #include "core/scanning/ScanDisplay.h"
 
-#include <QHash>
-#include <QPixmap>
 #include <QWidget>
-
-#include <array>
 
 class QLabel;
 
 namespace quillora {
 
-class AppFolder;
+class ButtonColumn;
 class PictureButton;
+class PictureCache;
 
 // The logged-on student's own screen: up to three big buttons (write, read, delete a
 // book) in one row, the student's name as its title and, along the bottom, how the screen
@@ -23,10 +20,11 @@ class StudentMenu : public QWidget, public ScanDisplay {
 public:
     static constexpr int kButtonCount = 3;
 
-    explicit StudentMenu(const AppFolder &folder, QWidget *parent = nullptr);
+    explicit StudentMenu(PictureCache &pictures, QWidget *parent = nullptr);
 
     // Items 1..3; nothing for other numbers.
     PictureButton *button(int item) const;
+    ButtonColumn *buttons() const { return m_buttons; }
     QWidget *settingsBar() const { return m_settingsBar; }
     QLabel *settingsLabel() const { return m_settingsLabel; }
     QLabel *nameTitle() const { return m_nameTitle; }
@@ -46,11 +44,7 @@ Q_SIGNALS:
     void buttonClicked(int item);
 
 private:
-    QPixmap picture(const QString &name);
-
-    const AppFolder &m_folder;
-    QHash<QString, QPixmap> m_pictures;
-    std::array<PictureButton *, kButtonCount> m_buttons{};
+    ButtonColumn *m_buttons = nullptr;
     QWidget *m_settingsBar = nullptr;
     QLabel *m_settingsLabel = nullptr;
     QLabel *m_nameShadow = nullptr;

@@ -1,7 +1,9 @@
 #include "student/TopicScreen.h"
 
+#include "student/ButtonColumn.h"
 #include "student/PageLayout.h"
 #include "student/PictureCache.h"
+#include "student/StoryLabels.h"
 #include "student/TopicList.h"
 #include "ui/PictureButton.h"
 
@@ -56,19 +58,19 @@ TopicScreen::TopicScreen(PictureCache &pictures, QWidget *parent)
     m_cover->setGeometry(kCoverPlace);
     m_cover->setAccessibleName(u"Cover"_s);
     m_title = textLabel(this, 22, Qt::white);
+    for (QLabel *label : {m_heading, m_counterShadow, m_counter})
+        markStoryLabel(label, StoryLabel::Text);
     m_title->setAlignment(Qt::AlignCenter);
     m_title->setWordWrap(true);
     m_title->setGeometry(kCoverPlace.left(), kCoverPlace.bottom() + 10, kCoverPlace.width(), 100);
 
-    for (int item = 1; item <= kItemCount; ++item) {
-        auto *shown = new PictureButton(this);
-        shown->setAccessibleName(QLatin1String(kItemNames[item - 1]));
-        shown->setFocusPolicy(Qt::NoFocus);
-        shown->move(kButtonsLeft, kCoverPlace.top() + (item - 1) * kButtonsStep);
-        shown->hide();
-        connect(shown, &PictureButton::clicked, this, [this, item] { Q_EMIT itemClicked(item); });
-        m_buttons[static_cast<std::size_t>(item - 1)] = shown;
-    }
+    QStringList names;
+    for (const char *name : kItemNames)
+        names.append(QLatin1String(name));
+    m_buttons = new ButtonColumn(m_pictures, this, QList<QRect>(kItemCount), names);
+    for (int item = 1; item <= kItemCount; ++item)
+        button(item)->move(kButtonsLeft, kCoverPlace.top() + (item - 1) * kButtonsStep);
+    connect(m_buttons, &ButtonColumn::itemClicked, this, &TopicScreen::itemClicked);
 }
 
 void TopicScreen::setHeading(const QString &text) {
@@ -89,22 +91,15 @@ void TopicScreen::showTopic(const Topic &topic, const QString &resolvedCover,
 }
 
 PictureButton *TopicScreen::button(int item) const {
-    if (item < 1 || item > kItemCount)
-        return nullptr;
-    return m_buttons[static_cast<std::size_t>(item - 1)];
+    return m_buttons->button(item);
 }
 
 void TopicScreen::showItemPicture(int item, const QString &picture, bool highlighted) {
-    if (PictureButton *shown = button(item)) {
-        const QPixmap normal = m_pictures.artwork(picture);
-        shown->setPictures(normal, normal);
-        shown->setHighlighted(highlighted);
-    }
+    m_buttons->showItemPicture(item, picture, highlighted);
 }
 
 void TopicScreen::setItemVisible(int item, bool visible) {
-    if (PictureButton *shown = button(item))
-        shown->setVisible(visible);
+    m_buttons->setItemVisible(item, visible);
 }
 
 } // namespace quillora

@@ -10,6 +10,7 @@ class QLabel;
 
 namespace quillora {
 
+class ButtonColumn;
 class PictureButton;
 class PictureCache;
 struct Topic;
@@ -48,7 +49,7 @@ private:
     QLabel *m_counter = nullptr;
     QLabel *m_cover = nullptr;
     QLabel *m_title = nullptr;
-    std::array<PictureButton *, kItemCount> m_buttons{};
+    ButtonColumn *m_buttons = nullptr;
 };
 
 } // namespace quillora

@@ -11,7 +11,6 @@
 #include "student/NoticePanel.h"
 #include "student/PageView.h"
 #include "student/PictureCache.h"
-#include "student/QuittingStop.h"
 #include "student/TopicScreen.h"
 #include "student/WritingScreen.h"
 
@@ -23,32 +22,18 @@ namespace quillora {
 
 using namespace Qt::StringLiterals;
 
-WritingArea::WritingArea(const WritingContext &context, QWidget *parent)
+WritingArea::WritingArea(const StudentContext &context, QWidget *parent)
     : QWidget(parent)
-    , m_context(context)
-    , m_pictures(std::make_unique<PictureCache>(*context.services.folder)) {
-    if (!m_context.wallClock)
-        m_context.wallClock = [] { return QDateTime::currentDateTime(); };
-    if (!m_context.story)
-        m_ownStory = std::make_unique<StoryTemplate>();
-    if (!m_context.statistics)
-        m_ownStatistics = std::make_unique<UsageStatistics>();
-    if (!m_context.stop) {
-        m_ownStop = std::make_unique<QuittingStop>(*context.services.messages);
-        m_context.stop = m_ownStop.get();
-    }
-    m_story = m_context.story ? m_context.story : m_ownStory.get();
-    m_statistics = m_context.statistics ? m_context.statistics : m_ownStatistics.get();
-
+    , m_context(context) {
     setAccessibleName(u"Write a Book"_s);
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(0, 102, 136));
     setPalette(colours);
 
-    m_topicScreen = new TopicScreen(*m_pictures, this);
-    m_writingScreen = new WritingScreen(*m_pictures, this);
-    m_coverChoice = new CoverChoice(*m_pictures, this);
+    m_topicScreen = new TopicScreen(m_context.pictures, this);
+    m_writingScreen = new WritingScreen(m_context.pictures, this);
+    m_coverChoice = new CoverChoice(m_context.pictures, this);
     m_notice = new NoticePanel(this);
     for (QWidget *screen :
          {static_cast<QWidget *>(m_topicScreen), static_cast<QWidget *>(m_writingScreen),
@@ -83,15 +68,10 @@ AsyncOp<void> WritingArea::run() {
     return done.op();
 }
 
-bool WritingArea::scanning() const {
-    const int mode = m_context.scan->settings().accessMode;
-    return mode == kAccessStepScanning || mode == kAccessTimedScanning;
-}
-
 AsyncOp<int> WritingArea::chooseItem(ScanDisplay &display, ScanScreen screen, PageSpeech speech) {
     ++m_choicesAsked;
-    if (scanning())
-        return m_context.scan->choose(display, ScanRequest{screen, 1, std::move(speech)});
+    if (m_context.scanning())
+        return m_context.scan.choose(display, ScanRequest{screen, 1, std::move(speech)});
     // Mouse users: the next click on a shown button of this screen. Clicks that arrive while
     // the screen is busy find no one waiting and are dropped, so a double click never
     // starts two actions.
@@ -102,7 +82,7 @@ AsyncOp<int> WritingArea::chooseItem(ScanDisplay &display, ScanScreen screen, Pa
 }
 
 void WritingArea::onItemClicked(ScanDisplay *display, int item) {
-    if (!m_click || display != m_clickScreen || !m_context.scan->scanSet().isEnabled(item))
+    if (!m_click || display != m_clickScreen || !m_context.scan.scanSet().isEnabled(item))
         return;
     const Promise<int> click = *std::exchange(m_click, std::nullopt);
     m_clickScreen = nullptr;
@@ -110,19 +90,15 @@ void WritingArea::onItemClicked(ScanDisplay *display, int item) {
 }
 
 void WritingArea::onReadAloud(int choice) {
-    const int slot = m_story->currentPageIndex;
-    if (m_story->currentPageId == 0 || !StoryTemplate::isSlot(slot))
+    const int slot = story().currentPageIndex;
+    if (story().currentPageId == 0 || !StoryTemplate::isSlot(slot))
         return;
-    m_context.services.sound->playAsync(m_story->page(slot).choice(choice).recording);
-}
-
-QString WritingArea::text(Literal which) const {
-    return m_context.state->texts.text(which);
+    m_context.services.sound->playAsync(story().page(slot).choice(choice).recording);
 }
 
 void WritingArea::setTopicButtons() {
-    ScanSet &set = m_context.scan->scanSet();
-    fillScanScreen(set, m_context.scan->announcements(), ScanScreen::Topic);
+    ScanSet &set = m_context.scan.scanSet();
+    fillScanScreen(set, m_context.scan.announcements(), ScanScreen::Topic);
     const auto count = static_cast<int>(m_topics.size());
     set.setEnabled(1, true);
     set.setEnabled(2, m_currentTopic < count);
@@ -136,60 +112,60 @@ void WritingArea::setTopicButtons() {
 
 void WritingArea::showTopic() {
     const Topic &topic = m_topics[m_currentTopic - 1];
-    const QString counter = m_context.state->texts.counter(Literal::TopicWord, m_currentTopic,
-                                                           static_cast<int>(m_topics.size()));
+    const QString counter = m_context.state.texts.counter(Literal::TopicWord, m_currentTopic,
+                                                          static_cast<int>(m_topics.size()));
     m_topicScreen->showTopic(topic, m_context.services.folder->resolve(topic.coverPicture),
                              counter);
 }
 
 void WritingArea::showPageAt(int slot) {
     PageLook look;
-    look.palette = m_context.state->palette;
-    look.rightToLeft = m_context.state->characterSet.rightToLeft();
-    look.mouseUser = !scanning();
+    look.palette = m_context.state.palette;
+    look.rightToLeft = m_context.state.characterSet.rightToLeft();
+    look.mouseUser = !m_context.scanning();
     look.caption = text(Literal::NowChoose);
     m_writingScreen->hideButtons();
-    m_writingScreen->pageView()->showPage(*m_story, slot, look);
+    m_writingScreen->pageView()->showPage(story(), slot, look);
 }
 
 void WritingArea::setWritingButtons() {
     WritingPageFacts facts;
-    const int slot = m_story->currentPageIndex;
-    facts.endPage = m_story->currentPageId == 0 || !StoryTemplate::isSlot(slot);
+    const int slot = story().currentPageIndex;
+    facts.endPage = story().currentPageId == 0 || !StoryTemplate::isSlot(slot);
     if (!facts.endPage) {
-        const TemplatePage &page = m_story->page(slot);
+        const TemplatePage &page = story().page(slot);
         facts.layout = page.layout;
         facts.firstPage = page.choice(1).prevPageId == 0;
     }
-    facts.skipPages = m_context.session->profile.skipPages;
-    m_writingScreen->setWritingButtons(facts, m_context.scan->scanSet(),
-                                       m_context.scan->announcements());
+    facts.skipPages = m_context.session().profile.skipPages;
+    m_writingScreen->setWritingButtons(facts, m_context.scan.scanSet(),
+                                       m_context.scan.announcements());
     if (!facts.endPage)
         QTimer::singleShot(0, this, &WritingArea::prefetchFollowingPages);
 }
 
 void WritingArea::prefetchFollowingPages() {
-    const int slot = m_story->currentPageIndex;
-    if (m_story->currentPageId == 0 || !StoryTemplate::isSlot(slot))
+    const int slot = story().currentPageIndex;
+    if (story().currentPageId == 0 || !StoryTemplate::isSlot(slot))
         return;
-    const TemplatePage &page = m_story->page(slot);
+    const TemplatePage &page = story().page(slot);
     for (int choice = 1; choice <= std::min(page.layout, kChoicesPerPage); ++choice) {
         const int next = page.choice(choice).nextPageId;
-        const int nextSlot = next == 0 ? 0 : m_story->findPageIndex(next);
+        const int nextSlot = next == 0 ? 0 : story().findPageIndex(next);
         if (nextSlot == 0)
             continue;
-        const TemplatePage &following = m_story->page(nextSlot);
+        const TemplatePage &following = story().page(nextSlot);
         const QSize size = following.layout == kLayoutSimple ? simplePagePlaces().picture.size()
                                                              : decisionCardPlaces().picture.size();
         for (int shown = 1; shown <= std::min(following.layout, kChoicesPerPage); ++shown)
-            (void)m_pictures->scaled(following.choice(shown).picture, size);
+            (void)m_context.pictures.scaled(following.choice(shown).picture, size);
     }
 }
 
 void WritingArea::prepareCoverButtons() {
-    m_coverChoice->prepare(text(Literal::ChooseBookCover), m_story->storyTitle, m_story->fontName);
-    ScanSet &set = m_context.scan->scanSet();
-    fillScanScreen(set, m_context.scan->announcements(), ScanScreen::CoverColour);
+    m_coverChoice->prepare(text(Literal::ChooseBookCover), story().storyTitle, story().fontName);
+    ScanSet &set = m_context.scan.scanSet();
+    fillScanScreen(set, m_context.scan.announcements(), ScanScreen::CoverColour);
     for (int item = 1; item <= CoverChoice::kItemCount; ++item) {
         set.setEnabled(item, true);
         m_coverChoice->showItemPicture(item, set.picture(item), false);

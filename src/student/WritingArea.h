@@ -1,18 +1,14 @@
 #pragma once
 
-#include "core/InterfaceTexts.h"
 #include "core/async/FlowScope.h"
 #include "core/scanning/ScanScreens.h"
-#include "core/services/Services.h"
+#include "student/StudentContext.h"
 #include "student/TopicList.h"
 #include "student/WritingProgress.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QWidget>
 
-#include <functional>
-#include <memory>
 #include <optional>
 
 namespace quillora {
@@ -20,30 +16,11 @@ namespace quillora {
 class CoverChoice;
 class NoticePanel;
 class PictureCache;
-class ProgramStop;
 class ScanDisplay;
 class ScanEngine;
 class TopicScreen;
-class UsageStatistics;
 class WritingScreen;
-struct ProgramState;
 struct StoryTemplate;
-struct StudentSession;
-
-// What the writing screens share with the rest of the program for the whole run.
-struct WritingContext {
-    Services services;
-    ProgramState *state = nullptr;
-    StudentSession *session = nullptr;
-    ScanEngine *scan = nullptr;
-    // The program-wide stop, template and statistics record; the area keeps its own when the
-    // caller has none to share.
-    ProgramStop *stop = nullptr;
-    StoryTemplate *story = nullptr;
-    UsageStatistics *statistics = nullptr;
-    // The date and time the statistics log; the desktop's clock unless a test says otherwise.
-    std::function<QDateTime()> wallClock;
-};
 
 // How a walk through a story ended.
 enum class WritingEnd { Saved, LeftToMenu, NotStarted };
@@ -55,13 +32,15 @@ enum class WritingEnd { Saved, LeftToMenu, NotStarted };
 class WritingArea : public QWidget {
     Q_OBJECT
 public:
-    WritingArea(const WritingContext &context, QWidget *parent);
+    WritingArea(const StudentContext &context, QWidget *parent);
     ~WritingArea() override;
 
     // Runs the whole write flow over the student menu and completes when the student is
     // back at the menu, with or without a new book. The student menu rebuilds itself then.
     AsyncOp<void> run();
     bool isRunning() const { return m_running; }
+    // Ends the write flow where it is (the program is stopping).
+    void abandonFlows() { m_flows.cancel(); }
 
     TopicScreen *topicScreen() const { return m_topicScreen; }
     WritingScreen *writingScreen() const { return m_writingScreen; }
@@ -70,8 +49,7 @@ public:
     const WritingProgress &progress() const { return m_progress; }
     const QList<Topic> &topics() const { return m_topics; }
     int currentTopic() const { return m_currentTopic; }
-    StoryTemplate &story() const { return *m_story; }
-    UsageStatistics &statistics() const { return *m_statistics; }
+    StoryTemplate &story() const { return m_context.story(); }
 
     // How many times a screen has asked the student to choose, and whether a click is
     // awaited now: what a test or an outside driver waits for before it acts.
@@ -106,11 +84,10 @@ private:
     QCoro::Task<> showNotice(QPixmap picture, QStringList lines, QString sound);
     QCoro::Task<> playToEnd(QString sound);
     QCoro::Task<> pause(double seconds);
-    void writeStatistics();
     int followLink(int pageId);
+    int requireFirstPage();
 
     // Screens and choosing (WritingArea.cpp).
-    bool scanning() const;
     AsyncOp<int> chooseItem(ScanDisplay &display, ScanScreen screen, PageSpeech speech = {});
     void onItemClicked(ScanDisplay *display, int item);
     void onReadAloud(int choice);
@@ -119,15 +96,9 @@ private:
     void setWritingButtons();
     void prepareCoverButtons();
     void backToStudentMenu();
-    QString text(Literal which) const;
+    QString text(Literal which) const { return m_context.text(which); }
 
-    WritingContext m_context;
-    std::unique_ptr<PictureCache> m_pictures;
-    std::unique_ptr<StoryTemplate> m_ownStory;
-    std::unique_ptr<UsageStatistics> m_ownStatistics;
-    std::unique_ptr<ProgramStop> m_ownStop;
-    StoryTemplate *m_story = nullptr;
-    UsageStatistics *m_statistics = nullptr;
+    const StudentContext &m_context;
 
     TopicScreen *m_topicScreen = nullptr;
     WritingScreen *m_writingScreen = nullptr;

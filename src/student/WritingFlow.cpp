@@ -28,15 +28,6 @@ namespace quillora {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Once the program has been told to stop, the flow only unwinds.
-[[noreturn]] void abandonFlow() {
-    throw Cancelled{};
-}
-
-} // namespace
-
 QCoro::Task<> WritingArea::writeFlow(Promise<void> done) {
     const auto finished = qScopeGuard([this, done] {
         backToStudentMenu();
@@ -48,7 +39,7 @@ QCoro::Task<> WritingArea::writeFlow(Promise<void> done) {
 
 QCoro::Task<> WritingArea::runTopicScreen() {
     const Services &services = m_context.services;
-    auto topics = loadTopics(*services.folder, m_context.session->profile.studentNumber);
+    auto topics = loadTopics(*services.folder, m_context.session().profile.studentNumber);
     if (!topics || topics->isEmpty()) {
         QString problem = noTopicsMessage();
         if (!topics)
@@ -71,7 +62,7 @@ QCoro::Task<> WritingArea::runTopicScreen() {
     if (!narration.isEmpty() && QFile::exists(services.folder->resolve(narration)))
         co_await playToEnd(narration);
 
-    m_context.scan->keys().assumeReleased(false);
+    m_context.scan.keys().assumeReleased(false);
     for (;;) {
         setTopicButtons();
         switch (co_await m_flows(chooseItem(*m_topicScreen, ScanScreen::Topic))) {
@@ -106,36 +97,32 @@ QCoro::Task<WritingEnd> WritingArea::startWriting() {
     const Services &services = m_context.services;
     const Topic &topic = m_topics[m_currentTopic - 1];
     m_writingScreen->setGeometry(rect());
-    if (auto loaded = loadTemplate(*m_story, topic.storyId, TemplateLoadMode::Reading,
+    if (auto loaded = loadTemplate(story(), topic.storyId, TemplateLoadMode::Reading,
                                    *services.folder, *services.messages);
         !loaded) {
         co_await m_flows(services.messages->inform(loaded.error().text()));
         co_return WritingEnd::NotStarted;
     }
-    const int first = firstPageSlot(*m_story);
-    if (first == 0) {
-        m_context.stop->stop(u"Critical Error: The first page of the story wasn't found"_s);
-        abandonFlow();
-    }
+    const int first = requireFirstPage();
     m_progress = WritingProgress{};
-    m_story->currentPageIndex = first;
-    m_story->currentPageId = m_story->page(first).pageId;
-    co_await showTemplatePage(m_story->page(first).layout);
+    story().currentPageIndex = first;
+    story().currentPageId = story().page(first).pageId;
+    co_await showTemplatePage(story().page(first).layout);
     m_topicScreen->hide();
     m_writingScreen->show();
     m_writingScreen->raise();
     co_await announcePage();
-    m_statistics->start(*services.clock, m_story->storyTitle);
+    m_context.statistics().start(*services.clock, story().storyTitle);
     co_return co_await runWriting();
 }
 
 QCoro::Task<WritingEnd> WritingArea::runWriting() {
     setWritingButtons();
-    m_context.scan->keys().assumeReleased(false);
+    m_context.scan.keys().assumeReleased(false);
     for (;;) {
-        const int slot = m_story->currentPageIndex;
-        const bool onPage = m_story->currentPageId != 0 && StoryTemplate::isSlot(slot);
-        PageSpeech speech = onPage ? pageSpeech(m_story->page(slot)) : PageSpeech{};
+        const int slot = story().currentPageIndex;
+        const bool onPage = story().currentPageId != 0 && StoryTemplate::isSlot(slot);
+        PageSpeech speech = onPage ? pageSpeech(story().page(slot)) : PageSpeech{};
         const int item =
             co_await m_flows(chooseItem(*m_writingScreen, ScanScreen::WritingPage, speech));
         switch (item) {
@@ -167,13 +154,13 @@ QCoro::Task<WritingEnd> WritingArea::runWriting() {
 }
 
 QCoro::Task<> WritingArea::takeChoice(int item) {
-    const TemplatePage &page = m_story->page(m_story->currentPageIndex);
+    const TemplatePage &page = story().page(story().currentPageIndex);
     m_progress.direction = PageDirection::Forward;
     if (page.layout == kLayoutSimple) {
         m_progress.anyPageWritten = true;
-        ++m_statistics->record().pagesForward;
+        ++m_context.statistics().record().pagesForward;
         const QStringList lines{text(Literal::Writing)};
-        co_await showNotice(m_pictures->artwork(u"aobj_pencil.jpg"_s), lines,
+        co_await showNotice(m_context.pictures.artwork(u"aobj_pencil.jpg"_s), lines,
                             u"aobj_printer.wav"_s);
     } else {
         const QStringList lines{text(Literal::ChoiceForward)};
@@ -186,30 +173,32 @@ QCoro::Task<> WritingArea::takeChoice(int item) {
 // page the story no longer has stops the program.
 int WritingArea::followLink(int pageId) {
     if (pageId == 0)
-        return m_story->findPageIndex(0);
-    const int slot =
-        requirePageIndex(*m_story, pageId, m_context.session->currentStudentName, *m_context.stop);
-    if (slot == 0)
+        return story().findPageIndex(0);
+    return m_context.requirePage(pageId);
+}
+
+// A story without a first page cannot be written at all: the program stops.
+int WritingArea::requireFirstPage() {
+    const int first = firstPageSlot(story());
+    if (first == 0) {
+        m_context.services.stop->stop(
+            u"Critical Error: The first page of the story wasn't found"_s);
         abandonFlow();
-    return slot;
+    }
+    return first;
 }
 
 QCoro::Task<> WritingArea::goToPage(int slot) {
     const bool isPage = StoryTemplate::isSlot(slot);
-    m_story->currentPageIndex = slot;
-    m_story->currentPageId = isPage ? m_story->page(slot).pageId : 0;
-    co_await showTemplatePage(isPage ? m_story->page(slot).layout : kLayoutFree);
+    story().currentPageIndex = slot;
+    story().currentPageId = isPage ? story().page(slot).pageId : 0;
+    co_await showTemplatePage(isPage ? story().page(slot).layout : kLayoutFree);
     co_await announcePage();
     setWritingButtons();
 }
 
 QCoro::Task<> WritingArea::goToFirstPage() {
-    const int first = firstPageSlot(*m_story);
-    if (first == 0) {
-        m_context.stop->stop(u"Critical Error: The first page of the story wasn't found"_s);
-        abandonFlow();
-    }
-    co_await goToPage(first);
+    co_await goToPage(requireFirstPage());
 }
 
 QCoro::Task<> WritingArea::showTemplatePage(int layout) {
@@ -221,16 +210,16 @@ QCoro::Task<> WritingArea::showTemplatePage(int layout) {
         co_await pause(0.5);
         co_return;
     }
-    m_progress.lastShownPageIndex = m_story->currentPageIndex;
+    m_progress.lastShownPageIndex = story().currentPageIndex;
     m_progress.shownLayout = layout;
-    showPageAt(m_story->currentPageIndex);
+    showPageAt(story().currentPageIndex);
 }
 
 QCoro::Task<> WritingArea::announcePage() {
-    const int slot = m_story->currentPageIndex;
+    const int slot = story().currentPageIndex;
     if (!StoryTemplate::isSlot(slot))
         co_return;
-    const TemplatePage &page = m_story->page(slot);
+    const TemplatePage &page = story().page(slot);
     if (page.layout > kLayoutSimple) {
         co_await playToEnd(u"announce_now_choose.wav"_s);
         co_await pause(0.5);
@@ -240,7 +229,7 @@ QCoro::Task<> WritingArea::announcePage() {
         co_await pause(0.5);
     }
     // Switch users hear a picture's narration when the scan reaches it.
-    if (!scanning() && page.layout == kLayoutSimple) {
+    if (!m_context.scanning() && page.layout == kLayoutSimple) {
         const PageChoice &choice = page.choice(1);
         co_await playToEnd(choice.recording);
         if (!choice.soundEffect.isEmpty()) {
@@ -251,17 +240,18 @@ QCoro::Task<> WritingArea::announcePage() {
 }
 
 QCoro::Task<> WritingArea::skipPage() {
-    const TemplatePage &page = m_story->page(m_story->currentPageIndex);
-    m_progress.skippedPages.append(m_story->currentPageId);
+    const TemplatePage &page = story().page(story().currentPageIndex);
+    m_progress.skippedPages.append(story().currentPageId);
     co_await goToPage(followLink(page.choice(1).nextPageId));
 }
 
 QCoro::Task<> WritingArea::startOver() {
     m_progress.forgetPages();
     m_progress.direction = PageDirection::Back;
-    ++m_statistics->record().pagesBack;
+    ++m_context.statistics().record().pagesBack;
     const QStringList lines{text(Literal::Erasing)};
-    co_await showNotice(m_pictures->artwork(u"aobj_eraser.jpg"_s), lines, u"aobj_undoing.wav"_s);
+    co_await showNotice(m_context.pictures.artwork(u"aobj_eraser.jpg"_s), lines,
+                        u"aobj_undoing.wav"_s);
     co_await goToFirstPage();
 }
 
@@ -284,17 +274,17 @@ QCoro::Task<> WritingArea::writeAndSave() {
     co_await pause(1);
     m_notice->hide();
 
-    StatisticsRecord &record = m_statistics->record();
-    record.title = titleWithSubtitle(*m_story, m_progress.lastShownPageIndex);
+    StatisticsRecord &record = m_context.statistics().record();
+    record.title = titleWithSubtitle(story(), m_progress.lastShownPageIndex);
     prepareCoverButtons();
-    if (!scanning())
+    if (!m_context.scanning())
         co_await showCoverChoice();
     record.taskCompleted = true;
-    writeStatistics();
-    if (scanning())
+    co_await m_context.writeStatistics(m_flows);
+    if (m_context.scanning())
         co_await showCoverChoice();
     const int colour = co_await m_flows(chooseItem(*m_coverChoice, ScanScreen::CoverColour));
-    if (scanning())
+    if (m_context.scanning())
         co_await playToEnd(u"aobj_bell.wav"_s);
     co_await saveTheBook(colour);
 }
@@ -305,16 +295,17 @@ QCoro::Task<> WritingArea::showCoverChoice() {
     m_coverChoice->raise();
     co_await playToEnd(u"announce_choose_book_cover.wav"_s);
     co_await pause(1);
-    m_context.scan->keys().assumeReleased(false);
+    m_context.scan.keys().assumeReleased(false);
 }
 
 QCoro::Task<> WritingArea::saveTheBook(int coverColour) {
     const Services &services = m_context.services;
     const BookDraft draft{m_progress.lastShownPageIndex, m_progress.skippedPages, coverColour};
-    auto book = saveBook(*m_story, draft, m_context.session->profile,
-                         m_context.session->currentStudentName, *services.folder, *m_context.stop);
+    auto book = saveBook(story(), draft, m_context.session().profile,
+                         m_context.session().currentStudentName, *services.folder,
+                         *m_context.services.stop);
     if (!book) {
-        if (m_context.stop->hasStopped())
+        if (m_context.services.stop->hasStopped())
             abandonFlow();
         co_await m_flows(services.messages->inform(book.error().text()));
         co_return;
@@ -326,24 +317,10 @@ QCoro::Task<> WritingArea::saveTheBook(int coverColour) {
 
 QCoro::Task<> WritingArea::leaveWriting() {
     // A mouse user's log names the path walked so far; a switch user's names the story.
-    if (!scanning())
-        m_statistics->record().title = titleWithSubtitle(*m_story, m_progress.lastShownPageIndex);
-    writeStatistics();
-    co_return;
-}
-
-void WritingArea::writeStatistics() {
-    const Services &services = m_context.services;
-    const ScanSettings &settings = m_context.scan->settings();
-    const StatisticsAuthor author{m_context.session->currentStudentName, settings.accessMode,
-                                  settings.scanSeconds};
-    if (auto written = m_statistics->write(author, *services.clock, m_context.wallClock(),
-                                           *services.folder, *services.messages);
-        !written) {
-        // The book itself does not depend on the log; the teacher learns what went wrong.
-        (void)services.messages->inform(u"The usage statistics could not be saved.\n"_s +
-                                        written.error().text());
-    }
+    if (!m_context.scanning())
+        m_context.statistics().record().title =
+            titleWithSubtitle(story(), m_progress.lastShownPageIndex);
+    co_await m_context.writeStatistics(m_flows);
 }
 
 QCoro::Task<> WritingArea::showNotice(QPixmap picture, QStringList lines, QString sound) {

@@ -76,9 +76,6 @@ private:
 
 } // namespace
 
-QtPrinterService::QtPrinterService()
-    : m_pdfOutput(qEnvironmentVariable("QUILLORA_PRINT_TO_PDF")) {}
-
 QString QtPrinterService::noPrinterMessage() {
     return QStringLiteral("Your page could not be printed: this computer has no printer ready.\n\n"
                           "Please ask your teacher to check the printer.");

@@ -9,10 +9,6 @@ namespace quillora {
 // start; that is reported as "no printer" instead of pretending the page went out.
 class QtPrinterService : public PrinterService {
 public:
-    // QUILLORA_PRINT_TO_PDF, when set, names a PDF file that takes every document instead of
-    // the printer: a classroom without a printer can still print to a file.
-    QtPrinterService();
-
     // Writes every document into this PDF file instead of sending it to the printer
     // (tests, and machines whose teacher prints from files). The empty text restores the
     // default printer.

@@ -14,30 +14,44 @@ namespace {
 
 using namespace test;
 
-TEST(LaunchOptions, ChooseTheApplicationFolder) {
+TEST(LaunchOptions, ChooseTheApplicationFolderAndWherePrintingGoes) {
     TempAppFolder a;
     TempAppFolder b;
     const QString program = QDir::tempPath();
     const QString A = a.folder().root();
     const QString B = b.folder().root();
+    const QString pdf = QDir(A).filePath(u"out.pdf"_s);
     struct Case {
         QStringList arguments;
-        QString environment;
-        QString expected;
+        LaunchEnvironment environment;
+        QString folder;
+        QString printToPdf;
     };
     const Case cases[] = {
-        {{u"quillora"_s}, {}, program},
-        {{u"quillora"_s}, A, A},
-        {{u"quillora"_s, u"--app-folder"_s, B}, A, B},
-        {{u"quillora"_s, u"--app-folder="_s + B}, {}, B},
+        {{u"quillora"_s}, {{}, {}, program}, program, {}},
+        {{u"quillora"_s}, {A, {}, program}, A, {}},
+        {{u"quillora"_s, u"--app-folder"_s, B}, {A, {}, program}, B, {}},
+        {{u"quillora"_s, u"--app-folder="_s + B}, {{}, {}, program}, B, {}},
+        {{u"quillora"_s}, {{}, pdf, program}, program, pdf},
+        {{u"quillora"_s, u"--print-to-pdf"_s, pdf},
+         {{}, u"/elsewhere.pdf"_s, program},
+         program,
+         pdf},
+        {{u"quillora"_s, u"--print-to-pdf="_s + pdf, u"--app-folder"_s, A},
+         {{}, {}, program},
+         A,
+         pdf},
     };
     for (const Case &c : cases) {
-        const LaunchOptions options = parseLaunchOptions(c.arguments, c.environment, program);
+        const LaunchOptions options = parseLaunchOptions(c.arguments, c.environment);
         EXPECT_TRUE(options.problem.isEmpty()) << options.problem.toStdString();
-        EXPECT_EQ(QDir(options.appFolder), QDir(c.expected));
+        EXPECT_EQ(QDir(options.appFolder), QDir(c.folder));
+        EXPECT_EQ(options.printToPdf, c.printToPdf);
     }
-    EXPECT_FALSE(parseLaunchOptions({u"q"_s, u"--app-folder"_s}, {}, program).problem.isEmpty());
-    EXPECT_TRUE(parseLaunchOptions({u"q"_s, u"--app-folder"_s, A + u"/nothing"_s}, {}, program)
+    const LaunchEnvironment plain{{}, {}, program};
+    EXPECT_FALSE(parseLaunchOptions({u"q"_s, u"--app-folder"_s}, plain).problem.isEmpty());
+    EXPECT_FALSE(parseLaunchOptions({u"q"_s, u"--print-to-pdf"_s}, plain).problem.isEmpty());
+    EXPECT_TRUE(parseLaunchOptions({u"q"_s, u"--app-folder"_s, A + u"/nothing"_s}, plain)
                     .problem.contains(u"does not exist"_s));
 }
 

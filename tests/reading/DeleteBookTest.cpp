@@ -1,4 +1,5 @@
 #include "ReadingFixture.h"
+#include "student/NoticePanel.h"
 
 #include "student/ButtonColumn.h"
 #include "student/CollectionPanels.h"
@@ -49,9 +50,10 @@ TEST_P(DeletingABook, AsksThenDeletesAndSaysSo) {
         return;
     }
     EXPECT_FALSE(folder.exists(book));
-    BookNotice &notice = *screens->deletedNotice();
+    NoticePanel &notice = *screens->deletedNotice();
     ASSERT_TRUE(runUntil(clock, [&] { return notice.isVisible(); }));
-    EXPECT_EQ(notice.label()->text(), QStringLiteral("The Book was Deleted from your Collection."));
+    EXPECT_EQ(notice.lines(),
+              QStringList{QStringLiteral("The Book was Deleted from your Collection.")});
     const double shownAt = clock.now();
     ASSERT_TRUE(runUntil(clock, [&] { return closed(); }));
     EXPECT_FALSE(notice.isVisible());

@@ -1,9 +1,4 @@
-#include "FakeMessages.h"
-#include "FakeMusicChannel.h"
-#include "FakeSoundPlayer.h"
-#include "TempAppFolder.h"
-#include "VirtualClock.h"
-#include "core/ProgramState.h"
+#include "TestWorld.h"
 #include "core/TextFile.h"
 #include "core/book/BookCompiler.h"
 #include "core/services/ProgramStop.h"
@@ -29,29 +24,11 @@ namespace quillora::test {
 
 namespace {
 
-class NoShell : public Shell {
-public:
-    bool openDocument(const QString &) override { return false; }
-};
-
-class NoStop : public ProgramStop {
-protected:
-    void endProgram(const QString &) override {}
-};
-
 // The real student form on a copy of the demo folder, worked with the switch keys.
-class ReadingEndToEnd : public ::testing::Test {
+class ReadingEndToEnd : public ::testing::Test, public TestWorld {
 protected:
-    ReadingEndToEnd()
-        : sound(folder.folder(), clock, messages)
-        , music(messages) {
-        services.folder = &folder.folder();
-        services.clock = &clock;
-        services.sound = &sound;
-        services.music = &music;
-        services.messages = &messages;
-        services.shell = &shell;
-        form = std::make_unique<StudentForm>(services, state, session);
+    ReadingEndToEnd() {
+        form = std::make_unique<StudentForm>(services(), state, scan);
         form->resize(1280, 1024);
         form->startUp();
         form->show();
@@ -63,7 +40,6 @@ protected:
     }
 
     StudentArea &area() const { return *form->studentArea(); }
-    ScanEngine &scan() const { return form->scanEngine(); }
 
     void key(Qt::Key which) {
         QTest::keyClick(form.get(), which);
@@ -71,11 +47,11 @@ protected:
     }
     // Step scanning: a first Space to begin, Space to the item, Enter to choose it.
     void stepTo(int item) {
-        ASSERT_TRUE(runUntil(clock, [&] { return scan().isScanning(); }));
+        ASSERT_TRUE(runUntil(clock, [&] { return scan.isScanning(); }));
         key(Qt::Key_Space);
-        for (int step = 0; step < 10 && scan().highlightedItem() != item; ++step)
+        for (int step = 0; step < 10 && scan.highlightedItem() != item; ++step)
             key(Qt::Key_Space);
-        ASSERT_EQ(scan().highlightedItem(), item);
+        ASSERT_EQ(scan.highlightedItem(), item);
         key(Qt::Key_Return);
     }
     void logOnWithDeleteOption(const QString &name) {
@@ -100,15 +76,6 @@ protected:
         return shown;
     }
 
-    TempAppFolder folder{TempAppFolder::InstalledCopy};
-    VirtualClock clock;
-    FakeMessages messages;
-    FakeSoundPlayer sound;
-    FakeMusicChannel music;
-    NoShell shell;
-    Services services;
-    ProgramState state;
-    StudentSession session;
     std::unique_ptr<StudentForm> form;
 };
 
@@ -117,7 +84,6 @@ protected:
 TEST_F(ReadingEndToEnd, ABookWrittenFromTheDemoIsReadToTheEndByStepScanningThenDeleted) {
     // Maya (601, step scanning) has written the demo story up the tree.
     StoryTemplate story;
-    NoStop stop;
     ASSERT_TRUE(loadTemplate(story, 1, TemplateLoadMode::Reading, folder.folder(), messages));
     StudentSession maya;
     ASSERT_TRUE(readStudentOptionsPlus(maya, QStringLiteral("Maya"), folder.folder(), messages));
@@ -140,7 +106,7 @@ TEST_F(ReadingEndToEnd, ABookWrittenFromTheDemoIsReadToTheEndByStepScanningThenD
         ASSERT_TRUE(runUntil(clock, [&] { return reading.position() == page; }));
     }
     stepTo(1); // past the last page
-    ASSERT_TRUE(runUntil(clock, [&] { return reading.atBookEnd() && scan().isScanning(); }));
+    ASSERT_TRUE(runUntil(clock, [&] { return reading.atBookEnd() && scan.isScanning(); }));
     EXPECT_TRUE(sound.played().contains(QStringLiteral("announce_the_end.wav")));
     stepTo(4); // done
     stepTo(5); // back to the student menu
@@ -154,7 +120,7 @@ TEST_F(ReadingEndToEnd, ABookWrittenFromTheDemoIsReadToTheEndByStepScanningThenD
     ASSERT_TRUE(runUntil(clock, [&] { return collection.isVisible(); }));
     stepTo(4); // delete this book
     stepTo(1); // yes
-    ASSERT_TRUE(runUntil(clock, [&] { return !collection.isVisible() && scan().isScanning(); }));
+    ASSERT_TRUE(runUntil(clock, [&] { return !collection.isVisible() && scan.isScanning(); }));
     EXPECT_FALSE(folder.exists(bookFile));
     EXPECT_EQ(menuButtons(), QList<int>{1}); // no books left: only writing
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(QLatin1Char('|')).toStdString();

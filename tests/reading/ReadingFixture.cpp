@@ -10,35 +10,10 @@
 
 namespace quillora::test {
 
-Result<void> RecordingPrinter::print(const PrintJob &job) {
-    jobs.append(job);
-    if (whilePrinting)
-        whilePrinting();
-    if (refuse)
-        return FileError{QStringLiteral("There is no printer"), {}};
-    return {};
-}
-
-ReadingFixture::ReadingFixture()
-    : sound(folder.folder(), clock, messages)
-    , music(messages)
-    , scan(clock, sound) {
+ReadingFixture::ReadingFixture() {
     EXPECT_TRUE(state.texts.load(folder.folder()));
     screen.resize(1280, 1024);
     screen.show();
-    ReadingContext context;
-    context.services.folder = &folder.folder();
-    context.services.clock = &clock;
-    context.services.sound = &sound;
-    context.services.music = &music;
-    context.services.messages = &messages;
-    context.state = &state;
-    context.session = &session;
-    context.scan = &scan;
-    context.stop = &stop;
-    context.printer = &printer;
-    context.statistics = &statistics;
-    context.story = &story;
     screens = std::make_unique<CollectionScreen>(context, &screen);
     screens->readingScreen()->seedColours(7);
 }
@@ -77,9 +52,7 @@ void ReadingFixture::open(bool deleteMode, bool printAllowed) {
 }
 
 void ReadingFixture::press(int key) {
-    scan.keyDown(key);
-    scan.keyUp(key);
-    drainEvents();
+    switches.tap(key);
 }
 
 void ReadingFixture::waitForChoice(ButtonColumn &buttons) {

@@ -4,6 +4,7 @@
 #include "FakeMusicChannel.h"
 #include "FakeSoundPlayer.h"
 #include "TempAppFolder.h"
+#include "TestWorld.h"
 #include "VirtualClock.h"
 #include "core/ProgramState.h"
 #include "core/book/PersonalBook.h"
@@ -14,6 +15,8 @@
 #include "core/statistics/UsageStatistics.h"
 #include "core/template/StoryTemplate.h"
 #include "student/CollectionScreen.h"
+#include "student/PictureCache.h"
+#include "student/StudentContext.h"
 
 #include <QWidget>
 
@@ -38,25 +41,9 @@ class ReadingPanel;
 
 namespace quillora::test {
 
-// Only remembers that the program would have ended, so the test can look at what happened.
-class RecordingStop : public ProgramStop {
-protected:
-    void endProgram(const QString &) override {}
-};
-
-// A printer that keeps every job; it can be told to refuse them as a missing printer would.
-class RecordingPrinter : public PrinterService {
-public:
-    Result<void> print(const PrintJob &job) override;
-
-    QList<PrintJob> jobs;
-    bool refuse = false;
-    std::function<void()> whilePrinting; // looks at the screen at the moment of printing
-};
-
 // The collection and reading screens on the demo folder (template 1 "Milo the Cat"; the
 // students Teacher 600, Maya 601 and Leo 602), with every outside service a double.
-class ReadingFixture : public ::testing::Test {
+class ReadingFixture : public ::testing::Test, public TestWorld {
 protected:
     ReadingFixture();
     ~ReadingFixture() override;
@@ -86,18 +73,12 @@ protected:
     // The lines of Maya's statistics log.
     QStringList statisticsLog() const;
 
-    TempAppFolder folder{TempAppFolder::InstalledCopy};
-    VirtualClock clock;
-    FakeMessages messages;
-    FakeSoundPlayer sound;
-    FakeMusicChannel music;
-    RecordingStop stop;
-    RecordingPrinter printer;
-    ProgramState state;
-    StudentSession session;
-    UsageStatistics statistics;
-    StoryTemplate story;
-    ScanEngine scan;
+    StudentSession &session = state.session;
+    UsageStatistics &statistics = state.statistics;
+    StoryTemplate &story = state.story;
+    PictureCache pictures{folder.folder()};
+    StudentContext context{services(), state, scan, pictures};
+    SwitchDriver switches{clock, sound, scan};
     QWidget screen;
     std::unique_ptr<CollectionScreen> screens;
 

@@ -12,17 +12,8 @@
 
 namespace quillora::test {
 
-StudentDoorFixture::StudentDoorFixture()
-    : folder(TempAppFolder::InstalledCopy)
-    , sound(folder.folder(), clock, messages)
-    , music(messages) {
-    services.folder = &folder.folder();
-    services.clock = &clock;
-    services.sound = &sound;
-    services.music = &music;
-    services.messages = &messages;
-    services.shell = &shell;
-    form = std::make_unique<StudentForm>(services, state, session);
+StudentDoorFixture::StudentDoorFixture() {
+    form = std::make_unique<StudentForm>(services(), state, scan);
     form->resize(1280, 1024);
     form->startUp();
     form->show();

@@ -1,13 +1,6 @@
 #pragma once
 
-#include "FakeMessages.h"
-#include "FakeMusicChannel.h"
-#include "FakeSoundPlayer.h"
-#include "TempAppFolder.h"
-#include "VirtualClock.h"
-#include "core/ProgramState.h"
-#include "core/profiles/StudentProfile.h"
-#include "core/services/Shell.h"
+#include "TestWorld.h"
 #include "student/StudentForm.h"
 
 #include <QStringList>
@@ -18,15 +11,10 @@
 
 namespace quillora::test {
 
-class NoBrowserShell : public Shell {
-public:
-    bool openDocument(const QString &) override { return false; }
-};
-
 // The real student form, shown offscreen on the installed demo folder (students "Teacher"
 // 600 by mouse, "Maya" 601 step scanning, "Leo" 602 timed scanning every 4 seconds), with
 // every outside service a double and switches pressed as keys.
-class StudentDoorFixture : public ::testing::Test {
+class StudentDoorFixture : public ::testing::Test, public TestWorld {
 protected:
     StudentDoorFixture();
     ~StudentDoorFixture() override;
@@ -52,15 +40,7 @@ protected:
     QList<int> shownButtons() const;
     int litButton() const;
 
-    TempAppFolder folder;
-    VirtualClock clock;
-    FakeMessages messages;
-    FakeSoundPlayer sound;
-    FakeMusicChannel music;
-    NoBrowserShell shell;
-    Services services;
-    ProgramState state;
-    StudentSession session;
+    StudentSession &session = state.session;
     std::unique_ptr<StudentForm> form;
 };
 

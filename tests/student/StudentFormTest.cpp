@@ -1,11 +1,5 @@
 #include "student/StudentForm.h"
-#include "FakeMessages.h"
-#include "FakeMusicChannel.h"
-#include "FakeSoundPlayer.h"
-#include "TempAppFolder.h"
-#include "VirtualClock.h"
-#include "core/ProgramState.h"
-#include "core/services/Shell.h"
+#include "TestWorld.h"
 #include "ui/PictureButton.h"
 
 #include <QDir>
@@ -20,41 +14,15 @@ namespace {
 
 using namespace test;
 
-class RecordingShell : public Shell {
-public:
-    bool openDocument(const QString &path) override {
-        opened.append(path);
-        return false; // no browser here; the form must not mind
-    }
-    QStringList opened;
-};
-
 // The student form on the installed demo folder, with every outside service a double.
-class StudentFormTest : public ::testing::Test {
+class StudentFormTest : public ::testing::Test, public TestWorld {
 protected:
-    StudentFormTest()
-        : folder(TempAppFolder::InstalledCopy)
-        , sound(folder.folder(), clock, messages)
-        , music(messages) {
-        services.folder = &folder.folder();
-        services.clock = &clock;
-        services.sound = &sound;
-        services.music = &music;
-        services.messages = &messages;
-        services.shell = &shell;
-        form = std::make_unique<StudentForm>(services, state);
+    StudentFormTest() {
+        form = std::make_unique<StudentForm>(services(), state, scan);
         form->resize(1280, 1024);
         form->startUp();
     }
 
-    TempAppFolder folder;
-    VirtualClock clock;
-    FakeMessages messages;
-    FakeSoundPlayer sound;
-    FakeMusicChannel music;
-    RecordingShell shell;
-    Services services;
-    ProgramState state;
     std::unique_ptr<StudentForm> form;
 };
 
@@ -114,41 +82,14 @@ TEST_F(StudentFormTest, EveryMainMenuButtonSilencesTheMenuFirst) {
     EXPECT_TRUE(messages.shown.isEmpty()); // a guide that cannot open is not the child's problem
 }
 
-TEST_F(StudentFormTest, StoryLabelsTakeTheLanguageFontOnlyForAnotherCharacterSet) {
-    QLabel title(form.get());
-    QLabel pageText(form.get());
-    pageText.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QString builtInFont = title.font().family();
-    form->registerStoryLabel(&title, false);
-    form->registerStoryLabel(&pageText, true);
-
-    state.characterSet = {u"English"_s, 0, u"right"_s};
-    form->applyCharacterSet();
-    EXPECT_EQ(title.font().family(), builtInFont);
-    EXPECT_EQ(pageText.alignment(), Qt::AlignLeft | Qt::AlignTop);
-
-    state.characterSet = {u"Hebrew"_s, 177, u"right"_s};
-    form->applyCharacterSet();
-    EXPECT_EQ(title.font().family(), u"Lucida Sans Unicode"_s);
-    EXPECT_EQ(title.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-    EXPECT_EQ(pageText.alignment(), Qt::AlignRight | Qt::AlignTop);
-}
-
 TEST(StudentFormStartUp, AMissingLanguageFileIsReportedAndTheDefaultUsed) {
-    TempAppFolder folder(TempAppFolder::InstalledCopy);
-    QFile::remove(folder.path(u"default_characterset.txt"_s));
-    VirtualClock clock;
-    FakeMessages messages;
-    FakeSoundPlayer sound(folder.folder(), clock, messages);
-    FakeMusicChannel music(messages);
-    RecordingShell shell;
-    Services services{&folder.folder(), &clock, &sound, &music, nullptr, &messages, &shell};
-    ProgramState state;
-    StudentForm form(services, state);
+    TestWorld world;
+    QFile::remove(world.folder.path(u"default_characterset.txt"_s));
+    StudentForm form(world.services(), world.state, world.scan);
     form.startUp();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.front().contains(u"default_characterset.txt"_s));
-    EXPECT_EQ(state.characterSet.number, 0);
+    ASSERT_EQ(world.messages.shown.size(), 1);
+    EXPECT_TRUE(world.messages.shown.front().contains(u"default_characterset.txt"_s));
+    EXPECT_EQ(world.state.characterSet.number, 0);
 }
 
 } // namespace

@@ -15,6 +15,10 @@ namespace quillora::test {
 class VirtualClock : public Clock {
 public:
     double now() const override { return m_now; }
+    // A fixed moment (7 March 2013, 2:05 PM) unless a test sets another, so logs compare
+    // as text.
+    QDateTime dateTime() const override { return m_dateTime; }
+    void setDateTime(const QDateTime &when) { m_dateTime = when; }
     AsyncOp<void> sleep(double seconds) override;
 
     // Schedules a callback at a moment on this clock (for doubles such as a sound player).
@@ -34,6 +38,7 @@ public:
 
 private:
     double m_now = 1000.0;
+    QDateTime m_dateTime{QDate(2013, 3, 7), QTime(14, 5)};
     using Key = std::pair<double, std::uint64_t>; // deadline, then order of arrival
     Key push(double when, std::function<void()> action);
 

@@ -2,6 +2,7 @@
 #include "TempAppFolder.h"
 #include "app/Quillora.h"
 #include "core/WavFile.h"
+#include "core/scanning/ScanEngine.h"
 #include "core/template/FolderListing.h"
 #include "student/EscapeNotice.h"
 #include "student/LogonPanel.h"

@@ -72,24 +72,9 @@ void writeFoxStory(const TempAppFolder &folder) {
                 {206, 1, {0}, 203, {}}});
 }
 
-WritingRig::WritingRig()
-    : folder(TempAppFolder::InstalledCopy)
-    , sound(folder.folder(), clock, messages)
-    , engine(clock, sound) {
+WritingRig::WritingRig() {
     (void)state.texts.load(folder.folder());
     screen.resize(1280, 1024);
-    WritingContext context;
-    context.services.folder = &folder.folder();
-    context.services.clock = &clock;
-    context.services.sound = &sound;
-    context.services.messages = &messages;
-    context.state = &state;
-    context.session = &session;
-    context.scan = &engine;
-    context.stop = &stop;
-    context.story = &story;
-    context.statistics = &statistics;
-    context.wallClock = [] { return QDateTime(QDate(2013, 3, 7), QTime(14, 5)); };
     area = std::make_unique<WritingArea>(context, &screen);
     screen.show();
 }
@@ -149,13 +134,8 @@ void WritingRig::choose(int item) {
     m_seen = area->choicesAsked();
     switch (engine.settings().accessMode) {
     case kAccessStepScanning:
-        stepTo(item);
-        break;
     case kAccessTimedScanning:
-        ASSERT_TRUE(runUntil(clock, [this, item] { return engine.highlightedItem() == item; }))
-            << "item " << item << " never lit";
-        engine.keyDown(kKeyEnter);
-        engine.keyUp(kKeyEnter);
+        switches.choose(item);
         break;
     default: {
         ASSERT_TRUE(area->isWaitingForClick());
@@ -172,25 +152,6 @@ void WritingRig::choose(int item) {
     }
     }
     drainEvents();
-}
-
-void WritingRig::stepTo(int item) {
-    // The student waits for the start prompt, presses Space, and steps with Space.
-    ASSERT_TRUE(
-        runUntil(clock, [this] { return sound.sounding() == u"announce_start_scan.wav"_s; }));
-    const auto tap = [this](int key) {
-        engine.keyDown(key);
-        engine.keyUp(key);
-    };
-    tap(kKeySpace);
-    ASSERT_TRUE(runUntil(clock, [this] { return engine.highlightedItem() != 0; }));
-    for (int steps = 0; engine.highlightedItem() != item; ++steps) {
-        ASSERT_LT(steps, 10) << "item " << item << " cannot be reached";
-        const int next = engine.scanSet().nextEnabledAfter(engine.highlightedItem());
-        tap(kKeySpace);
-        ASSERT_TRUE(runUntil(clock, [this, next] { return engine.highlightedItem() == next; }));
-    }
-    tap(kKeyEnter);
 }
 
 void WritingRig::chooseAll(std::initializer_list<int> items) {

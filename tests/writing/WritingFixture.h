@@ -1,16 +1,9 @@
 #pragma once
 
-#include "FakeMessages.h"
-#include "FakeSoundPlayer.h"
-#include "TempAppFolder.h"
-#include "VirtualClock.h"
-#include "core/ProgramState.h"
+#include "TestWorld.h"
 #include "core/async/FlowScope.h"
-#include "core/profiles/StudentProfile.h"
-#include "core/scanning/ScanEngine.h"
-#include "core/services/ProgramStop.h"
-#include "core/statistics/UsageStatistics.h"
-#include "core/template/StoryTemplate.h"
+#include "student/PictureCache.h"
+#include "student/StudentContext.h"
 #include "student/WritingArea.h"
 
 #include <QWidget>
@@ -21,14 +14,6 @@
 #include <vector>
 
 namespace quillora::test {
-
-class RecordingStop : public ProgramStop {
-public:
-    QStringList messages;
-
-protected:
-    void endProgram(const QString &message) override { messages.append(message); }
-};
 
 // One page of a fixture story: its number, layout, the pages its choices lead to, the page
 // it comes from and the subtitle of a path's last page.
@@ -52,7 +37,7 @@ void writeFoxStory(const TempAppFolder &folder);
 // The write flow on a copy of the installed folder, with every outside service a double.
 // The student's switches are pressed through the scan engine, mouse clicks on the screens'
 // own buttons. Tests take it as their fixture, or make one per row of a table.
-class WritingRig {
+class WritingRig : public TestWorld {
 public:
     WritingRig();
     ~WritingRig();
@@ -80,22 +65,19 @@ public:
     // The files of the student's books.
     QStringList bookFiles() const;
 
-    TempAppFolder folder;
-    VirtualClock clock;
-    FakeMessages messages;
-    FakeSoundPlayer sound;
-    ScanEngine engine;
-    ProgramState state;
-    StudentSession session;
-    RecordingStop stop;
-    StoryTemplate story;
-    UsageStatistics statistics;
+    // The program-wide state, by the names the tests use.
+    ScanEngine &engine = scan;
+    StudentSession &session = state.session;
+    StoryTemplate &story = state.story;
+    UsageStatistics &statistics = state.statistics;
+    PictureCache pictures{folder.folder()};
+    StudentContext context{services(), state, scan, pictures};
+    SwitchDriver switches{clock, sound, scan};
     QWidget screen;
     std::unique_ptr<WritingArea> area;
     bool backAtMenu = false;
 
 private:
-    void stepTo(int item);
     QCoro::Task<> runFlow();
     int m_seen = 0;
     std::size_t m_mark = 0;

@@ -2,6 +2,8 @@
 
 #include "core/async/AsyncOp.h"
 
+#include <QDateTime>
+
 namespace quillora {
 
 // Time as the flows see it: monotonic, so a wait is right across midnight and clock changes.
@@ -11,6 +13,10 @@ public:
 
     // Seconds since an arbitrary fixed moment.
     virtual double now() const = 0;
+
+    // The date and time of day, for what is written down for people to read (the usage
+    // statistics); never for measuring how long something took.
+    virtual QDateTime dateTime() const = 0;
 
     // Completes after the given seconds; at once for zero or less. The interface keeps
     // painting meanwhile; input is handled by the rules of the screen that waits.

@@ -4,8 +4,11 @@ namespace quillora {
 
 class AppFolder;
 class Clock;
+class FileDialogs;
 class Messages;
 class MusicChannel;
+class PrinterService;
+class ProgramStop;
 class Recorder;
 class Shell;
 class SoundPlayer;
@@ -19,7 +22,11 @@ struct Services {
     MusicChannel *music = nullptr;
     Recorder *recorder = nullptr;
     Messages *messages = nullptr;
+    FileDialogs *fileDialogs = nullptr;
     Shell *shell = nullptr;
+    PrinterService *printer = nullptr;
+    // Ends the program after one message, for the few conditions it cannot go on from.
+    ProgramStop *stop = nullptr;
 };
 
 } // namespace quillora

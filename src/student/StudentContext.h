@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/InterfaceTexts.h"
+#include "core/ProgramState.h"
 #include "core/async/FlowScope.h"
 #include "core/scanning/ScanScreens.h"
 #include "core/services/Services.h"
@@ -7,37 +9,27 @@
 #include <QList>
 #include <QString>
 
-#include <exception>
-
 namespace quillora {
 
 class ButtonColumn;
-class PrinterService;
-class ProgramStop;
+class PictureCache;
 class ScanEngine;
-class UsageStatistics;
-struct ProgramState;
-struct StoryTemplate;
-struct StudentSession;
 
-// Thrown through a reading flow once the consistency stop has ended the program: nothing
-// more may be shown, spoken or written.
-struct ReadingAbandoned : std::exception {
-    const char *what() const noexcept override { return "the program stopped"; }
-};
-
-// What the collection and reading screens work with. The composition root owns all of it;
-// the screens only borrow.
-struct ReadingContext {
+// What every student screen works with: the outside world, the program-wide state and the
+// one switch scan. The composition root owns all of it; the screens only borrow.
+struct StudentContext {
     Services services;
-    ProgramState *state = nullptr;
-    StudentSession *session = nullptr;
-    ScanEngine *scan = nullptr;
-    ProgramStop *stop = nullptr;
-    PrinterService *printer = nullptr;
-    UsageStatistics *statistics = nullptr;
-    StoryTemplate *story = nullptr; // the one template of the program
+    ProgramState &state;
+    ScanEngine &scan;
+    // The decoded pictures every student screen draws from.
+    PictureCache &pictures;
 
+    StoryTemplate &story() const { return state.story; }
+    StudentSession &session() const { return state.session; }
+    UsageStatistics &statistics() const { return state.statistics; }
+    QString text(Literal which) const { return state.texts.text(which); }
+
+    // Whether the student works the screens with switches rather than the mouse.
     bool scanning() const;
 
     // Fills the scan tables with the screen's buttons, enables the given items and shows
@@ -51,8 +43,8 @@ struct ReadingContext {
     // template no longer has it.
     int requirePage(int pageId) const;
 
-    // Adds the reading to the student's statistics; a file that cannot be written is
-    // reported.
+    // Adds the record in progress to the student's statistics, with the way the screens are
+    // worked as the scan has it; a file that cannot be written is reported.
     QCoro::Task<> writeStatistics(FlowScope &flows) const;
 
     // Speaks the book's title: the template's cover narration, a short pause, then the
@@ -62,5 +54,9 @@ struct ReadingContext {
     // The bare name as a path in the application folder.
     QString resolve(const QString &name) const;
 };
+
+// Once the program stop has ended the program, the flow only unwinds: nothing more may be
+// shown, spoken or written.
+[[noreturn]] void abandonFlow();
 
 } // namespace quillora
