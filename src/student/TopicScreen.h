@@ -21,6 +21,8 @@ struct Topic;
 class TopicScreen : public QWidget, public ScanDisplay {
     Q_OBJECT
 public:
+    // The buttons, numbered as the scan numbers them.
+    enum Item { WriteThisTopic = 1, NextTopic, PreviousTopic, StudentMenu };
     static constexpr int kItemCount = 4;
 
     TopicScreen(PictureCache &pictures, QWidget *parent = nullptr);

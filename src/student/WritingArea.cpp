@@ -100,10 +100,10 @@ void WritingArea::setTopicButtons() {
     ScanSet &set = m_context.scan.scanSet();
     fillScanScreen(set, m_context.scan.announcements(), ScanScreen::Topic);
     const auto count = static_cast<int>(m_topics.size());
-    set.setEnabled(1, true);
-    set.setEnabled(2, m_currentTopic < count);
-    set.setEnabled(3, m_currentTopic >= 2);
-    set.setEnabled(4, true);
+    set.setEnabled(TopicScreen::WriteThisTopic, true);
+    set.setEnabled(TopicScreen::NextTopic, m_currentTopic < count);
+    set.setEnabled(TopicScreen::PreviousTopic, m_currentTopic >= 2);
+    set.setEnabled(TopicScreen::StudentMenu, true);
     for (int item = 1; item <= TopicScreen::kItemCount; ++item) {
         m_topicScreen->showItemPicture(item, set.picture(item), false);
         m_topicScreen->setItemVisible(item, set.isEnabled(item));

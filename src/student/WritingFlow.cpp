@@ -19,6 +19,7 @@
 #include "student/PageView.h"
 #include "student/PictureCache.h"
 #include "student/TopicScreen.h"
+#include "student/WritingItems.h"
 #include "student/WritingScreen.h"
 
 #include <QFile>
@@ -66,17 +67,17 @@ QCoro::Task<> WritingArea::runTopicScreen() {
     for (;;) {
         setTopicButtons();
         switch (co_await m_flows(chooseItem(*m_topicScreen, ScanScreen::Topic))) {
-        case 1:
+        case TopicScreen::WriteThisTopic:
             // A story that cannot be opened leaves the student on the topic screen.
             if (co_await startWriting() != WritingEnd::NotStarted)
                 co_return;
             m_writingScreen->hide();
             m_topicScreen->show();
             break;
-        case 2:
+        case TopicScreen::NextTopic:
             co_await changeTopic(+1);
             break;
-        case 3:
+        case TopicScreen::PreviousTopic:
             co_await changeTopic(-1);
             break;
         default:
@@ -126,25 +127,25 @@ QCoro::Task<WritingEnd> WritingArea::runWriting() {
         const int item =
             co_await m_flows(chooseItem(*m_writingScreen, ScanScreen::WritingPage, speech));
         switch (item) {
-        case 1:
-        case 2:
-        case 3:
+        case FirstChoice:
+        case SecondChoice:
+        case ThirdChoice:
             co_await takeChoice(item);
             break;
-        case 4:
+        case WriteAndSave:
             if (m_progress.anyPageWritten) {
                 co_await writeAndSave();
                 co_return WritingEnd::Saved;
             }
             co_await noPagesWritten();
             break;
-        case 6:
+        case SkipPage:
             co_await skipPage();
             break;
-        case 7:
+        case StartOver:
             co_await startOver();
             break;
-        case 8:
+        case BackToMenu:
             co_await leaveWriting();
             co_return WritingEnd::LeftToMenu;
         default:

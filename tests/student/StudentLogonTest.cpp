@@ -117,5 +117,16 @@ TEST_F(StudentLogon, AShortProfileLogsOnWithTheDefaultsOfTheMissingSettings) {
     EXPECT_EQ(profile.skipPages, 1);
 }
 
+TEST_F(StudentLogon, TheNameSelectedWhenTheNoticeIsDismissedLogsOn) {
+    openLogon();
+    pressLogonFor(u"Maya"_s);
+    ASSERT_TRUE(area().logonPanel()->escapeNotice()->isVisible());
+    QListWidget *list = area().logonPanel()->studentList();
+    list->setCurrentItem(list->findItems(u"Leo"_s, Qt::MatchExactly).front());
+    pressContinue();
+    EXPECT_EQ(session.currentStudentName, u"Leo"_s);
+    EXPECT_EQ(session.profile.studentNumber, 602);
+}
+
 } // namespace
 } // namespace quillora::test

@@ -2,8 +2,6 @@
 
 #include <QDebug>
 
-#include <algorithm>
-
 namespace quillora {
 
 bool detail::OpStateBase::markSettled() {
@@ -59,13 +57,6 @@ void FlowScope::cancel() {
         if (auto state = weak.lock())
             state->cancel(false);
     }
-}
-
-bool FlowScope::hasPendingAwaits() const {
-    return std::any_of(m_awaits.begin(), m_awaits.end(), [](const auto &weak) {
-        const auto state = weak.lock();
-        return state && !state->settled();
-    });
 }
 
 void FlowScope::track(std::shared_ptr<detail::OpStateBase> state) {

@@ -33,8 +33,6 @@ public:
     // Cancels every operation awaited at this moment; flows started later run normally.
     void cancel();
 
-    bool hasPendingAwaits() const;
-
 private:
     friend class detail::OpStateBase;
     void track(std::shared_ptr<detail::OpStateBase> state);
