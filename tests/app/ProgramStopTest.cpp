@@ -61,7 +61,7 @@ void writeStoryWithoutFirstPage(const TempAppFolder &folder) {
 
 // The real program stop on the real student form: Maya (step scanning) picks a story that
 // cannot be written.
-TEST(ProgramEnd, NothingScansOrSpeaksBehindTheLastMessage) {
+TEST(ProgramStop, NothingScansOrSpeaksBehindTheLastMessage) {
     TestWorld world;
     writeStoryWithoutFirstPage(world.folder);
     WatchingMessages messages(world.sound);
