@@ -1,6 +1,7 @@
 #include "app/FirstPaintProbe.h"
 #include "app/LaunchOptions.h"
 #include "app/Quillora.h"
+#include "app/TerminationSignals.h"
 #include "student/StudentForm.h"
 
 #include <QApplication>
@@ -34,6 +35,8 @@ int main(int argc, char **argv) {
     QString problem;
     if (!quillora.lockFolder(&problem))
         return refuse(problem);
+    // Logging out ends the program as its exit button does.
+    const auto endOnSignal = TerminationSignals::install();
 
     const QScreen *screen = QApplication::primaryScreen();
     if (!quillora.start(screen ? screen->size() : QSize())) {
