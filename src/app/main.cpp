@@ -35,7 +35,9 @@ int main(int argc, char **argv) {
     QString problem;
     if (!quillora.lockFolder(&problem))
         return refuse(problem);
-    // Logging out ends the program as its exit button does.
+    // Logging out ends the program as its exit button does. Installed before the sound
+    // starts: SDL leaves handlers it finds in place, but would otherwise take these signals
+    // for an event queue nobody reads.
     const auto endOnSignal = TerminationSignals::install();
 
     const QScreen *screen = QApplication::primaryScreen();

@@ -289,7 +289,7 @@ TEST_F(WritingFlow, ClicksWhileTheScreenIsBusyAreDropped) {
 
 TEST_F(WritingFlow, AStoryWithoutAFirstPageStopsTheProgram) {
     removeTemplates();
-    writeStory(folder, 9, u"Loop"_s, {{301, 1, {302}, 302, {}}, {302, 1, {301}, 301, {}}});
+    writeStory(folder, 9, u"Headless"_s, {{301, 1, {302}, 399, {}}, {302, 1, {0}, 301, {}}});
     logOn(kAccessMouse);
     startWriting();
     choose(1);
