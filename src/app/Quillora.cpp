@@ -2,6 +2,7 @@
 
 #include "app/ProgramEnd.h"
 #include "core/ScreenCheck.h"
+#include "core/StrayFiles.h"
 #include "core/scanning/ScanEngine.h"
 #include "core/services/MusicChannel.h"
 #include "media/MediaServices.h"
@@ -54,12 +55,26 @@ void Quillora::setPrintToPdf(const QString &path) {
 
 bool Quillora::lockFolder(QString *problem) {
     m_lock.setStaleLockTime(0); // a copy that crashed leaves a lock that names a dead process
-    if (m_lock.tryLock(0))
+    if (m_lock.tryLock(0)) {
+        // Only now is no other copy saving here: what a killed save left behind can go.
+        removeStrayTemporaryFiles(m_folder);
         return true;
+    }
     if (problem) {
-        *problem = QStringLiteral("Quillora is already running with the application folder %1.\n\n"
-                                  "Please use the copy that is open, or close it first.")
-                       .arg(QDir::toNativeSeparators(m_folder.root()));
+        const QString folder = QDir::toNativeSeparators(m_folder.root());
+        // Only a lock held by another process means another copy; anything else means the lock
+        // file could not be made: the folder is write-protected or the disk is full.
+        *problem = m_lock.error() == QLockFile::LockFailedError
+                       ? QStringLiteral("Quillora is already running with the application folder "
+                                        "%1.\n\nPlease use the copy that is open, or close it "
+                                        "first.")
+                             .arg(folder)
+                       : QStringLiteral("Quillora cannot write to the application folder %1.\n\n"
+                                        "The folder may be write-protected, or the disk may be "
+                                        "full. Nothing can be saved there, so Quillora will not "
+                                        "start. Please free some space or allow writing to the "
+                                        "folder, then start Quillora again.")
+                             .arg(folder);
     }
     return false;
 }

@@ -35,7 +35,8 @@ public:
     void setPrintToPdf(const QString &path);
 
     // One running copy per application folder: a second copy would hand out the same book
-    // and template numbers. False (and the reason) when another copy holds the folder.
+    // and template numbers. False, with the reason for the user, when another copy holds the
+    // folder or the folder cannot be written at all.
     bool lockFolder(QString *problem);
 
     // Checks the screen and shows the student form with its main menu. False, after the

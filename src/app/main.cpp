@@ -1,6 +1,7 @@
 #include "app/FirstPaintProbe.h"
 #include "app/LaunchOptions.h"
 #include "app/Quillora.h"
+#include "app/TerminationSignals.h"
 #include "student/StudentForm.h"
 
 #include <QApplication>
@@ -36,6 +37,10 @@ int main(int argc, char **argv) {
     QString problem;
     if (!quillora.lockFolder(&problem))
         return refuse(problem);
+    // Logging out ends the program as its exit button does. Installed before the sound
+    // starts: SDL leaves handlers it finds in place, but would otherwise take these signals
+    // for an event queue nobody reads.
+    const auto endOnSignal = TerminationSignals::install();
 
     const QScreen *screen = QApplication::primaryScreen();
     if (!quillora.start(screen ? screen->size() : QSize())) {

@@ -118,19 +118,24 @@ Result<QStringList> readTextLines(const QString &path) {
 }
 
 Result<void> writeFileAtomically(const QString &path, QByteArrayView bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileError{QStringLiteral("The file cannot be written: ") + file.errorString(),
-                         displayName(path)};
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    const auto failed = [&path](const QString &reason) {
         return FileError{QStringLiteral("The file cannot be written: ") + reason,
                          displayName(path)};
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(file.errorString());
+    // A write smaller than the buffer "succeeds" on a full disk and only the flush fails;
+    // commit() would then still replace the old file with a cut one. So the flush is checked
+    // here, and any failure leaves the temporary file to be thrown away.
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failed(reason);
     }
     if (!file.commit())
-        return FileError{QStringLiteral("The file cannot be written: ") + file.errorString(),
-                         displayName(path)};
+        return failed(file.errorString());
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/book/BookLibrary.h"
 #include "student/ReadingRules.h"
 #include "student/StudentContext.h"
 

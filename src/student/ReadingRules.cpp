@@ -1,10 +1,5 @@
 #include "student/ReadingRules.h"
 
-#include "core/AppFolder.h"
-#include "core/TextFile.h"
-#include "core/book/PersonalBook.h"
-#include "core/template/FieldReader.h"
-
 #include <cmath>
 
 namespace quillora {
@@ -14,38 +9,7 @@ namespace {
 constexpr int kStudentPictureMaxWidth = 2750;
 constexpr int kStudentPictureMaxHeight = 2200;
 
-// The book's template and version, from lines 2 and 4; zeros for a file that cannot be read.
-BookListEntry readEntry(const AppFolder &folder, const QString &fileName) {
-    BookListEntry entry{fileName, 0, 0};
-    const QString path = folder.filePath(fileName);
-    auto lines = readTextLines(path);
-    if (!lines)
-        return entry;
-    LineReader in(path, *lines);
-    FieldReader field(in);
-    field.skip();
-    const int storyId =
-        field.number(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-    field.skip();
-    const int version = field.number();
-    if (field.ok()) {
-        entry.storyId = storyId;
-        entry.bookVersion = version;
-    }
-    return entry;
-}
-
 } // namespace
-
-QList<BookListEntry> buildBookList(const AppFolder &folder, int studentNumber) {
-    QList<BookListEntry> books;
-    for (const QString &name : listStudentBookFiles(folder, studentNumber)) {
-        if (books.size() == kBookListLimit)
-            break;
-        books.append(readEntry(folder, name));
-    }
-    return books;
-}
 
 QString coverPictureName(int coverColor) {
     static const char *const colours[] = {"green", "blue", "purple", "gray", "orange", "red"};

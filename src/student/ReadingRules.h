@@ -8,20 +8,6 @@ namespace quillora {
 
 class AppFolder;
 
-// A collection holds at most this many books; further files are not offered.
-inline constexpr int kBookListLimit = 1000;
-
-// One book of the collection, as the folder listing found it.
-struct BookListEntry {
-    QString fileName;
-    int storyId = 0;
-    int bookVersion = 0;
-};
-
-// The student's books, in file-name order. A book whose file cannot be read still has its
-// place (with numbers 0), so the child can see it and delete it.
-QList<BookListEntry> buildBookList(const AppFolder &folder, int studentNumber);
-
 // "aobj_mybook_green_cover.jpg" and the other five colours; green for a colour out of range.
 QString coverPictureName(int coverColor);
 

@@ -83,7 +83,22 @@ void StudentArea::openLogon() {
 }
 
 void StudentArea::fillLogonList() {
-    m_logon->setStudentNames(listStudentNames(*m_context.services.folder));
+    const StudentListing listing = listStudents(*m_context.services.folder);
+    m_logon->setStudentNames(listing.names);
+    // A profile that cannot be read is named once, so the teacher knows why a child is missing.
+    QStringList problems;
+    for (const FileError &unreadable : listing.unreadable) {
+        if (!m_reportedProfiles.contains(unreadable.file)) {
+            m_reportedProfiles.insert(unreadable.file);
+            problems.append(unreadable.text());
+        }
+    }
+    if (!problems.isEmpty()) {
+        (void)m_context.services.messages->inform(
+            QStringLiteral("These student profiles cannot be read, so their students are not "
+                           "listed:\n\n") +
+            problems.join(QLatin1Char('\n')));
+    }
     if (m_context.session().currentStudentName.isEmpty())
         m_context.session().currentStudentName = teacherName();
 }

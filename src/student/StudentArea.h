@@ -3,6 +3,7 @@
 #include "core/async/FlowScope.h"
 #include "student/StudentContext.h"
 
+#include <QSet>
 #include <QWidget>
 
 namespace quillora {
@@ -70,6 +71,7 @@ private:
     CollectionScreen *m_collection = nullptr;
     bool m_deleteMode = false;
     bool m_loggingOn = false;
+    QSet<QString> m_reportedProfiles;
     FlowScope m_flows; // last: cancels the flows before the screens go
 };
 

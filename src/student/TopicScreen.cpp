@@ -1,10 +1,10 @@
 #include "student/TopicScreen.h"
 
+#include "core/template/TemplateLibrary.h"
 #include "student/ButtonColumn.h"
 #include "student/PageLayout.h"
 #include "student/PictureCache.h"
 #include "student/StoryLabels.h"
-#include "student/TopicList.h"
 #include "ui/PictureButton.h"
 
 #include <QLabel>

@@ -2,11 +2,12 @@
 
 #include "core/async/FlowScope.h"
 #include "core/scanning/ScanScreens.h"
+#include "core/template/TemplateLibrary.h"
 #include "student/StudentContext.h"
-#include "student/TopicList.h"
 #include "student/WritingProgress.h"
 
 #include <QList>
+#include <QSet>
 #include <QWidget>
 
 #include <optional>
@@ -81,6 +82,8 @@ private:
     QCoro::Task<> saveTheBook(int coverColour);
     QCoro::Task<> showCoverChoice();
     QCoro::Task<> leaveWriting();
+    QCoro::Task<> tellTeacherOnce(QString problem);
+    QCoro::Task<bool> offerTopics();
     QCoro::Task<> showNotice(QPixmap picture, QStringList lines, QString sound);
     QCoro::Task<> playToEnd(QString sound);
     QCoro::Task<> pause(double seconds);
@@ -106,6 +109,9 @@ private:
     NoticePanel *m_notice = nullptr;
 
     QList<Topic> m_topics;
+    // Problems the teacher has been told about in this run, so a child is not shown the same
+    // message at every book.
+    QSet<QString> m_reported;
     int m_currentTopic = 0;
     WritingProgress m_progress;
     bool m_running = false;

@@ -3,6 +3,7 @@
 #include "student/WritingArea.h"
 
 #include "core/AppFolder.h"
+#include "core/Counters.h"
 #include "core/ProgramState.h"
 #include "core/book/BookCompiler.h"
 #include "core/profiles/StudentProfile.h"
@@ -38,17 +39,40 @@ QCoro::Task<> WritingArea::writeFlow(Promise<void> done) {
     co_await runTopicScreen();
 }
 
+// Reads the topics the student may write from. A template or an assignment file that cannot
+// be used is named for the teacher; false when nothing is left to write from.
+QCoro::Task<bool> WritingArea::offerTopics() {
+    const AppFolder &folder = *m_context.services.folder;
+    const int student = m_context.session().profile.studentNumber;
+    TopicListing listing = loadTopics(folder, student);
+    if (!listing.topics.isEmpty()) {
+        if (!listing.unreadable.isEmpty())
+            co_await tellTeacherOnce(unreadableTemplatesMessage(listing.unreadable));
+        m_topics = std::move(listing.topics);
+        co_return true;
+    }
+    QString problem = noTopicsMessage();
+    if (listing.assignmentsError)
+        problem = listing.assignmentsError->text();
+    else if (listing.assignmentsNameOnlyMissing)
+        problem = onlyMissingAssignedMessage(folder, student);
+    else if (!listing.unreadable.isEmpty())
+        problem = unreadableTemplatesMessage(listing.unreadable);
+    co_await m_flows(m_context.services.messages->inform(problem));
+    co_return false;
+}
+
+QCoro::Task<> WritingArea::tellTeacherOnce(QString problem) {
+    if (m_reported.contains(problem))
+        co_return;
+    m_reported.insert(problem);
+    co_await m_flows(m_context.services.messages->inform(problem));
+}
+
 QCoro::Task<> WritingArea::runTopicScreen() {
     const Services &services = m_context.services;
-    auto topics = loadTopics(*services.folder, m_context.session().profile.studentNumber);
-    if (!topics || topics->isEmpty()) {
-        QString problem = noTopicsMessage();
-        if (!topics)
-            problem = topics.error().text();
-        co_await m_flows(services.messages->inform(problem));
+    if (!co_await offerTopics())
         co_return;
-    }
-    m_topics = std::move(topics).value();
     m_currentTopic = 1;
     showTopic();
     m_topicScreen->setHeading(text(Literal::ChooseTopic));
@@ -105,6 +129,10 @@ QCoro::Task<WritingEnd> WritingArea::startWriting() {
         co_return WritingEnd::NotStarted;
     }
     const int first = requireFirstPage();
+    // A book counter that cannot be used is mended (or named) before the child writes, not
+    // after the whole book is written.
+    if (const QString notice = prepareBookNumbering(*services.folder); !notice.isEmpty())
+        co_await tellTeacherOnce(notice);
     m_progress = WritingProgress{};
     story().currentPageIndex = first;
     story().currentPageId = story().page(first).pageId;
@@ -302,15 +330,21 @@ QCoro::Task<> WritingArea::showCoverChoice() {
 QCoro::Task<> WritingArea::saveTheBook(int coverColour) {
     const Services &services = m_context.services;
     const BookDraft draft{m_progress.lastShownPageIndex, m_progress.skippedPages, coverColour};
+    QString counterNotice;
     auto book = saveBook(story(), draft, m_context.session().profile,
-                         m_context.session().currentStudentName, *services.folder,
-                         *m_context.services.stop);
+                         m_context.session().currentStudentName, *services.folder, *services.stop,
+                         &counterNotice);
     if (!book) {
-        if (m_context.services.stop->hasStopped())
+        if (services.stop->hasStopped())
             abandonFlow();
-        co_await m_flows(services.messages->inform(book.error().text()));
+        // The child hears it; the teacher reads which file is at fault. Nothing else changes.
+        co_await playToEnd(u"announce_book_not_saved.wav"_s);
+        co_await m_flows(
+            services.messages->inform(u"The book could not be saved.\n"_s + book.error().text()));
         co_return;
     }
+    if (!counterNotice.isEmpty())
+        co_await tellTeacherOnce(counterNotice);
     m_coverChoice->hide();
     const QStringList lines{text(Literal::StorySaved)};
     co_await showNotice(QPixmap(), lines, u"announce_book_added.wav"_s);

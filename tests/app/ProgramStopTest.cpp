@@ -1,5 +1,5 @@
-#include "app/ProgramEnd.h"
 #include "TestWorld.h"
+#include "app/ProgramEnd.h"
 #include "core/TextFile.h"
 #include "core/template/FolderListing.h"
 #include "core/template/TemplateFile.h"

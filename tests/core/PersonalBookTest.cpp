@@ -232,13 +232,30 @@ TEST_F(PersonalBookTest, AFailedSaveKeepsTheOlderVersion) {
     ASSERT_FALSE(saved);
     EXPECT_EQ(saved.error().file, QStringLiteral("mystory_601_4998_1_7_106.msy"));
     EXPECT_TRUE(app.exists(older));
+}
 
-    // Without a book counter nothing is written and nothing deleted.
-    QFile::remove(app.path(QStringLiteral("aobj_mystory.seq")));
-    const auto noCounter = save(story, 5);
-    ASSERT_FALSE(noCounter);
-    EXPECT_EQ(noCounter.error().file, QStringLiteral("aobj_mystory.seq"));
-    EXPECT_TRUE(app.exists(older));
+TEST_F(PersonalBookTest, ABrokenBookCounterNeverCostsTheBook) {
+    StoryTemplate story = linearStory();
+    anna.versionsOption = 1;
+    ASSERT_TRUE(save(story, 5));
+    const QString older = QStringLiteral("mystory_601_4999_1_7_106.msy");
+    // A book of another student holds the number below: the new book must pass it by.
+    app.write(QStringLiteral("mystory_602_4998_1_7_106.msy"), "602\r\n7\r\n1\r\n1\r\n106\r\n");
+    app.write(QStringLiteral("aobj_mystory.seq"), "garbage\r\n");
+
+    QString notice;
+    const auto saved =
+        saveBook(story, BookDraft{5, {}, 4}, anna, anna.studentName, app.folder(), stop, &notice);
+    ASSERT_TRUE(saved) << saved.error().text().toStdString();
+    EXPECT_EQ(saved->bookId, 4997);
+    EXPECT_TRUE(notice.contains(QStringLiteral("aobj_mystory.seq"))) << notice.toStdString();
+    EXPECT_TRUE(app.exists(QStringLiteral("mystory_601_4997_1_7_106.msy")));
+    EXPECT_FALSE(app.exists(older)); // replaced, now that the new book is on disk
+    EXPECT_EQ(app.read(QStringLiteral("aobj_mystory.seq")), QByteArray(" 4997 \r\n"));
+
+    ASSERT_TRUE(
+        saveBook(story, BookDraft{5, {}, 4}, anna, anna.studentName, app.folder(), stop, &notice));
+    EXPECT_TRUE(notice.isEmpty()); // the rebuilt counter serves again
 }
 
 TEST_F(PersonalBookTest, ABookThatNoLongerFitsItsTemplateStopsTheProgram) {

@@ -6,8 +6,11 @@
 #include "core/InterfaceTexts.h"
 #include "core/Palette.h"
 #include "core/ScreenCheck.h"
+#include "core/book/PersonalBook.h"
 
 #include <QDir>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -22,27 +25,110 @@ TEST(Counters, HandOutNumbersAndKeepTheLastOnDisk) {
     TempAppFolder folder;
     folder.write(u"aobj_last_story_id.seq"_s, " 5 \r\n");
     folder.write(u"aobj_mystory.seq"_s, " 5000 \r\n");
-    EXPECT_EQ(*nextStoryId(folder.folder()), 6);
-    EXPECT_EQ(*nextStoryId(folder.folder()), 7);
+    EXPECT_EQ(nextStoryId(folder.folder())->number, 6);
+    const auto story = nextStoryId(folder.folder());
+    EXPECT_EQ(story->number, 7);
+    EXPECT_TRUE(story->notice.isEmpty());
     EXPECT_EQ(folder.read(u"aobj_last_story_id.seq"_s), QByteArray(" 7 \r\n"));
-    EXPECT_EQ(*nextBookId(folder.folder()), 4999);
-    EXPECT_EQ(*nextBookId(folder.folder()), 4998);
+    EXPECT_EQ(nextBookId(folder.folder())->number, 4999);
+    // A counter behind the files (restored from a backup) never hands out a number twice.
+    folder.write(u"mystory_601_4998_1_7_106.msy"_s, "601\r\n7\r\n1\r\n1\r\n106\r\n");
+    folder.write(u"story_8.sty"_s, "8\r\n");
+    EXPECT_EQ(nextBookId(folder.folder())->number, 4997);
+    EXPECT_EQ(nextStoryId(folder.folder())->number, 9);
+    EXPECT_TRUE(prepareBookNumbering(folder.folder()).isEmpty());
     ASSERT_TRUE(resetPageIdFile(folder.folder()).ok());
     EXPECT_EQ(folder.read(u"aobj_last_page_id.seq"_s), QByteArray(" 100 \r\n"));
 }
 
-TEST(Counters, ABrokenCounterHandsOutNothing) {
-    const std::pair<const char *, QByteArray> cases[] = {
-        {"missing", {}}, {"empty", ""}, {"garbage", "five\r\n"}};
-    for (const auto &[what, content] : cases) {
-        TempAppFolder folder;
-        if (!content.isNull())
-            folder.write(u"aobj_mystory.seq"_s, content);
-        auto id = nextBookId(folder.folder());
-        ASSERT_FALSE(id.ok()) << what;
-        EXPECT_EQ(id.error().file, u"aobj_mystory.seq"_s) << what;
-        EXPECT_EQ(folder.read(u"aobj_mystory.seq"_s), content) << what; // left as it was
+// However the counter file is broken, the numbers handed out are ones no file has, the
+// teacher hears of the file, and the next number differs again.
+TEST(Counters, ABrokenCounterStillHandsOutANumberNoFileHas) {
+    enum Breakage { Garbage, Empty, Missing, ReadOnly, FolderInItsPlace };
+    const std::pair<Breakage, const char *> breakages[] = {{Garbage, "garbage"},
+                                                           {Empty, "empty"},
+                                                           {Missing, "missing"},
+                                                           {ReadOnly, "read-only"},
+                                                           {FolderInItsPlace, "a folder"}};
+    struct Kind {
+        QString counter;
+        QByteArray staleValue; // what a read-only counter holds: a number already in use
+        Result<AllocatedNumber> (*next)(const AppFolder &);
+        QList<int> (*inUse)(const TempAppFolder &);
+    };
+    const auto bookIds = [](const TempAppFolder &app) {
+        QList<int> ids;
+        for (const QString &name : QDir(app.folder().root()).entryList({u"mystory_*.msy"_s}))
+            ids.append(parseBookFileName(name)->bookId);
+        return ids;
+    };
+    const auto storyIds = [](const TempAppFolder &app) {
+        QList<int> ids;
+        for (const QString &name : QDir(app.folder().root()).entryList({u"story_*.sty"_s}))
+            ids.append(name.mid(6).chopped(4).toInt());
+        return ids;
+    };
+    const Kind kinds[] = {{u"aobj_mystory.seq"_s, " 5001 \r\n", &nextBookId, +bookIds},
+                          {u"aobj_last_story_id.seq"_s, " 2 \r\n", &nextStoryId, +storyIds}};
+    for (const Kind &kind : kinds) {
+        for (const auto &[breakage, what] : breakages) {
+            const std::string label = kind.counter.toStdString() + ": " + what;
+            TempAppFolder app;
+            app.write(u"mystory_601_5000_1_3_106.msy"_s, "601\r\n3\r\n1\r\n1\r\n106\r\n");
+            app.write(u"mystory_602_4999_1_3_106.msy"_s, "602\r\n3\r\n1\r\n1\r\n106\r\n");
+            app.write(u"story_3.sty"_s, "3\r\n");
+            app.write(u"story_4.sty"_s, "4\r\n");
+            const QString path = app.path(kind.counter);
+            switch (breakage) {
+            case Garbage:
+                app.write(kind.counter, "five\r\n");
+                break;
+            case Empty:
+                app.write(kind.counter, "");
+                break;
+            case Missing:
+                break;
+            case ReadOnly:
+                app.write(kind.counter, kind.staleValue);
+                QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
+                break;
+            case FolderInItsPlace:
+                QDir().mkdir(path);
+                break;
+            }
+            const auto first = kind.next(app.folder());
+            const auto second = kind.next(app.folder());
+            ASSERT_TRUE(first.ok()) << label << first.error().text().toStdString();
+            ASSERT_TRUE(second.ok()) << label;
+            const QList<int> inUse = kind.inUse(app);
+            EXPECT_FALSE(inUse.contains(first->number)) << label << " " << first->number;
+            EXPECT_FALSE(inUse.contains(second->number)) << label << " " << second->number;
+            EXPECT_NE(first->number, second->number) << label;
+            // The superuser may write a read-only file, so that counter may simply work.
+            const bool mayWork = breakage == ReadOnly && geteuid() == 0;
+            if (!mayWork || !first->notice.isEmpty()) {
+                EXPECT_TRUE(first->notice.contains(kind.counter)) << label;
+            }
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        }
     }
+}
+
+TEST(Counters, ABrokenBookCounterIsMendedBeforeTheChildWrites) {
+    TempAppFolder app;
+    app.write(u"aobj_mystory.seq"_s, "\r\n");
+    app.write(u"mystory_601_731_1_3_106.msy"_s, "601\r\n3\r\n1\r\n1\r\n106\r\n");
+    const QString notice = prepareBookNumbering(app.folder());
+    EXPECT_TRUE(notice.contains(u"aobj_mystory.seq"_s)) << notice.toStdString();
+    EXPECT_EQ(app.read(u"aobj_mystory.seq"_s), QByteArray(" 731 \r\n"));
+    const auto next = nextBookId(app.folder());
+    EXPECT_EQ(next->number, 730);
+    EXPECT_TRUE(next->notice.isEmpty()); // said once, not again at the save
+
+    // With no books at all the count starts where a new installation's does.
+    TempAppFolder empty;
+    EXPECT_FALSE(prepareBookNumbering(empty.folder()).isEmpty());
+    EXPECT_EQ(nextBookId(empty.folder())->number, kFirstBookCounter - 1);
 }
 
 TEST(Palette, HoldsTheTwelveSchemes) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "FakeServices.h"
 #include "TempAppFolder.h"
-#include "core/services/ProgramStop.h"
 
 #include <QFile>
 #include <QString>
@@ -10,15 +10,6 @@
 #include <stdexcept>
 
 namespace quillora::test {
-
-// Records the stop instead of ending the test run.
-class RecordingStop : public ProgramStop {
-public:
-    QStringList messages;
-
-protected:
-    void endProgram(const QString &message) override { messages.append(message); }
-};
 
 inline QByteArray fixtureBytes(const QString &name) {
     QFile file(QStringLiteral(QUILLORA_TEST_SOURCE_DIR "/core/fixtures/") + name);

@@ -89,7 +89,7 @@ TEST_F(StudentProfileTest, NamesAreFoundWithoutRegardToLetterCase) {
     app.write(QStringLiteral("student_599.lgn"),
               crlf({QStringLiteral("ANNA"), QStringLiteral(" 599 ")}));
     EXPECT_EQ(findStudentNumber(app.folder(), messages, QStringLiteral("Anna")), 599);
-    EXPECT_EQ(listStudentNames(app.folder()),
+    EXPECT_EQ(listStudents(app.folder()).names,
               (QStringList{QStringLiteral("ANNA"), QStringLiteral("Teacher"),
                            QStringLiteral("Anna"), QStringLiteral("Ben")}));
 }

@@ -314,3 +314,96 @@ TEST_F(TemplateFileTest, TopicListsReadOnlyTheHeadInFileNameOrder) {
 
 } // namespace
 } // namespace quillora
+
+namespace quillora {
+namespace {
+
+// A loop among the page links would have the child turn the same pages forever, or write a
+// whole book that cannot be saved: the template is refused when it is loaded, naming it.
+TEST_F(TemplateFileTest, PageLinksThatLoopAreRefusedAtLoad) {
+    struct Case {
+        const char *what;
+        QList<TemplatePage> pages;
+        int loopPage;
+    };
+    TemplatePage decision = simplePage(103, 102, 104);
+    decision.layout = kLayoutTwoChoices;
+    decision.choice(2).nextPageId = 102; // the second choice leads back to the start
+    TemplatePage selfNext = simplePage(103, 102, 103);
+    const Case cases[] = {
+        {"next loop",
+         {simplePage(102, 0, 103), simplePage(103, 102, 104), simplePage(104, 103, 102)},
+         102},
+        {"next loop through a second choice",
+         {simplePage(102, 0, 103), decision, simplePage(104, 103, 0)},
+         102},
+        {"page follows itself", {simplePage(102, 0, 103), selfNext}, 103},
+        {"previous loop",
+         {simplePage(102, 0, 0), simplePage(103, 104, 104), simplePage(104, 103, 0)},
+         103},
+    };
+    for (const Case &c : cases) {
+        StoryTemplate looping;
+        looping.storyId = 31;
+        for (int slot = 1; slot <= c.pages.size(); ++slot)
+            looping.page(slot) = c.pages[slot - 1];
+        app.write(QStringLiteral("story_31.sty"), crlf(templateLines(looping)));
+        const auto loaded = load(31);
+        ASSERT_FALSE(loaded) << c.what;
+        EXPECT_EQ(loaded.error().file, QStringLiteral("story_31.sty")) << c.what;
+        EXPECT_TRUE(loaded.error().message.contains(QStringLiteral("circle"))) << c.what;
+        EXPECT_TRUE(loaded.error().message.contains(QString::number(c.loopPage))) << c.what;
+        EXPECT_GT(loaded.error().line, 9) << c.what;
+        EXPECT_EQ(story.pagesInUse(), 0) << c.what; // nothing half loaded
+    }
+
+    // A choice a simple page does not show cannot be picked, so it makes no loop; nor does a
+    // link to a page the template lacks.
+    TemplatePage stale = simplePage(103, 102, 0);
+    stale.choice(3).nextPageId = 102;
+    StoryTemplate fine;
+    fine.storyId = 32;
+    fine.page(1) = simplePage(102, 0, 103);
+    fine.page(2) = stale;
+    fine.page(3) = simplePage(104, 999, 0);
+    app.write(QStringLiteral("story_32.sty"), crlf(templateLines(fine)));
+    EXPECT_TRUE(load(32));
+}
+
+TEST_F(TemplateFileTest, TheShippedTemplatesAndFixturesHaveNoLoops) {
+    TempAppFolder installed(TempAppFolder::InstalledCopy);
+    int loaded = 0;
+    for (const TemplateSummary &summary : listTemplates(installed.folder())) {
+        StoryTemplate shipped;
+        const auto result = loadTemplate(shipped, summary.storyId, TemplateLoadMode::Reading,
+                                         installed.folder(), messages);
+        EXPECT_TRUE(result) << result.error().text().toStdString();
+        ++loaded;
+    }
+    EXPECT_GT(loaded, 0);
+    installFixture(app, QStringLiteral("template_branching.sty"), QStringLiteral("story_12.sty"));
+    EXPECT_TRUE(load(12));
+}
+
+TEST_F(TemplateFileTest, TheHeadOfATemplateIsReadWhole) {
+    installFixture(app, QStringLiteral("template_one_page.sty"), QStringLiteral("story_7.sty"));
+    app.write(QStringLiteral("story_8.sty"), " 8 \r\nTitle\r\n");
+    const auto head = readTemplateSummary(app.folder(), QStringLiteral("story_7.sty"));
+    ASSERT_TRUE(head);
+    EXPECT_EQ(head->coverRecording, QStringLiteral("recording_7_title.wav"));
+    EXPECT_EQ(head->backgroundMusic, QStringLiteral("C:\\music\\purr.mid"));
+    EXPECT_EQ(head->colorScheme, 3);
+    EXPECT_EQ(head->coverPicture, QStringLiteral("C:\\pics\\cover.jpg"));
+    EXPECT_EQ(head->fontName, QStringLiteral("Arial"));
+    EXPECT_EQ(head->fontBold, 1);
+    EXPECT_EQ(head->fontItalic, 0);
+
+    QList<FileError> unreadable;
+    EXPECT_EQ(listTemplates(app.folder(), &unreadable).size(), 1);
+    ASSERT_EQ(unreadable.size(), 1);
+    EXPECT_EQ(unreadable[0].file, QStringLiteral("story_8.sty"));
+    EXPECT_EQ(unreadable[0].line, 3);
+}
+
+} // namespace
+} // namespace quillora

@@ -1,8 +1,6 @@
 #include "TempAppFolder.h"
-#include "core/profiles/Assignments.h"
 #include "core/template/StoryTemplate.h"
 #include "student/PageLayout.h"
-#include "student/TopicList.h"
 #include "student/WritingProgress.h"
 
 #include <gtest/gtest.h>
@@ -108,58 +106,6 @@ TEST(WritingPages, TheFirstPageIsTheLastSlotComingFromNowhere) {
     story.page(4).pathSubtitle = u"   "_s;
     EXPECT_EQ(titleWithSubtitle(story, 4), u"Fox"_s);
     EXPECT_EQ(firstPageSlot(StoryTemplate()), 0);
-}
-
-void writeHead(const TempAppFolder &app, const QString &name, int storyId, const QString &title) {
-    app.write(name, (u" %1 \r\n%2\r\nnarr.wav\r\n\r\n 1 \r\ncover.jpg\r\nArial\r\n 1 \r\n 0 \r\n"_s)
-                        .arg(storyId)
-                        .arg(title)
-                        .toUtf8());
-}
-
-TEST(Topics, AtMostTwoHundredInFolderOrder) {
-    TempAppFolder app;
-    QStringList names;
-    for (int id = 1; id <= 205; ++id) {
-        names.append(u"story_%1.sty"_s.arg(id));
-        writeHead(app, names.back(), id, u"Story %1"_s.arg(id));
-    }
-    const auto topics = loadTopics(app.folder(), 603);
-    ASSERT_TRUE(topics.ok());
-    ASSERT_EQ(topics->size(), kTopicLimit);
-    // Names sort as text (story_1, story_10, story_100, ...): the last five of them are left out.
-    std::sort(names.begin(), names.end());
-    QStringList offered;
-    for (const Topic &topic : *topics)
-        offered.append(topic.fileName);
-    EXPECT_EQ(offered, names.mid(0, kTopicLimit));
-    EXPECT_EQ(topics->front().title, u"Story 1"_s);
-    EXPECT_EQ(topics->front().coverNarration, u"narr.wav"_s);
-    EXPECT_EQ(topics->front().coverPicture, u"cover.jpg"_s);
-    EXPECT_EQ(topics->front().fontName, u"Arial"_s);
-    EXPECT_EQ(topics->front().bold, 1);
-    EXPECT_EQ(topics->front().italic, 0);
-}
-
-TEST(Topics, AssignmentsChooseAndBrokenHeadsAreLeftOut) {
-    TempAppFolder app;
-    writeHead(app, u"story_1.sty"_s, 1, u"One"_s);
-    writeHead(app, u"story_2.sty"_s, 2, u"Two"_s);
-    writeHead(app, u"story_3.sty"_s, 3, u"Three"_s);
-    app.write(u"story_4.sty"_s, " 4 \r\nFour\r\n"); // ends inside its head
-    auto all = loadTopics(app.folder(), 603);
-    ASSERT_TRUE(all.ok());
-    EXPECT_EQ(all->size(), 3);
-
-    ASSERT_TRUE(saveAssignments(app.folder(), 603, {3, 1, 4}).ok());
-    auto assigned = loadTopics(app.folder(), 603);
-    ASSERT_TRUE(assigned.ok());
-    ASSERT_EQ(assigned->size(), 2);
-    EXPECT_EQ(assigned->at(0).title, u"One"_s); // folder order, not the assignment's
-    EXPECT_EQ(assigned->at(1).title, u"Three"_s);
-
-    app.write(assignmentFileName(603), "not a number\r\n");
-    EXPECT_FALSE(loadTopics(app.folder(), 603).ok());
 }
 
 } // namespace

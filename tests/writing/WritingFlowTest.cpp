@@ -289,7 +289,7 @@ TEST_F(WritingFlow, ClicksWhileTheScreenIsBusyAreDropped) {
 
 TEST_F(WritingFlow, AStoryWithoutAFirstPageStopsTheProgram) {
     removeTemplates();
-    writeStory(folder, 9, u"Loop"_s, {{301, 1, {302}, 302, {}}, {302, 1, {301}, 301, {}}});
+    writeStory(folder, 9, u"Headless"_s, {{301, 1, {302}, 399, {}}, {302, 1, {0}, 301, {}}});
     logOn(kAccessMouse);
     startWriting();
     choose(1);
@@ -370,15 +370,28 @@ TEST_F(TopicChoice, NextAndPreviousWalkTheTopicsInFolderOrder) {
     EXPECT_TRUE(runToMenu());
 }
 
-TEST_F(TopicChoice, AssignmentsThatListNoTemplateGiveTheNoTopicsMessage) {
+TEST_F(TopicChoice, AssignmentsThatListOnlyMissingTemplatesSaySo) {
     logOn(kAccessMouse);
     ASSERT_TRUE(saveAssignments(folder.folder(), 603, {55}).ok());
     startWriting();
     ASSERT_TRUE(runToMenu());
-    EXPECT_EQ(messages.shown,
-              QStringList{u"The program didn't find any topics\n\nAdd story templates (topics) by "
-                          "clicking on the Teacher Functions button from the main menu."_s});
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown.front().contains(u"student_story_assignments_603.asg"_s));
+    EXPECT_TRUE(messages.shown.front().contains(u"story_55.sty"_s));
     EXPECT_TRUE(sound.played().isEmpty());
+}
+
+TEST_F(TopicChoice, AnUnreadableTemplateIsNamedOnceAndTheOthersAreOffered) {
+    logOn(kAccessMouse);
+    folder.write(u"story_9.sty"_s, " 9 \r\nBroken\r\n"); // ends inside its head
+    for (int round = 0; round < 2; ++round) {
+        startWriting();
+        choose(TopicScreen::StudentMenu);
+        ASSERT_TRUE(runToMenu());
+        backAtMenu = false;
+    }
+    ASSERT_EQ(messages.shown.size(), 1) << messages.shown.join(u'|').toStdString();
+    EXPECT_TRUE(messages.shown.front().contains(u"story_9.sty"_s));
 }
 
 } // namespace

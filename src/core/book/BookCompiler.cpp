@@ -109,7 +109,9 @@ int requirePageIndex(const StoryTemplate &story, int pageId, const QString &stud
 
 Result<PersonalBook> saveBook(StoryTemplate &story, const BookDraft &draft,
                               const StudentProfile &author, const QString &currentStudentName,
-                              const AppFolder &folder, ProgramStop &stop) {
+                              const AppFolder &folder, ProgramStop &stop, QString *counterNotice) {
+    if (counterNotice)
+        counterNotice->clear();
     if (!StoryTemplate::isSlot(draft.lastShownPageIndex) ||
         !story.page(draft.lastShownPageIndex).inUse)
         return FileError{QStringLiteral("The last page shown is not a page of this story"),
@@ -133,7 +135,9 @@ Result<PersonalBook> saveBook(StoryTemplate &story, const BookDraft &draft,
     auto bookId = nextBookId(folder);
     if (!bookId)
         return bookId.error();
-    book.bookId = *bookId;
+    book.bookId = bookId->number;
+    if (counterNotice)
+        *counterNotice = bookId->notice;
     for (auto page = path->crbegin(); page != path->crend(); ++page) {
         if (!draft.skippedPages.contains(*page))
             book.bookPageIds.append(*page);

@@ -39,11 +39,15 @@ struct BookDraft {
 // ends on the first page of the path. Telling the student the book was added is the
 // screen's part.
 //
-// Fails without writing anything when the book counter cannot be read or written, the path
-// loops, or a page link leads nowhere (the consistency stop has then ended the program).
+// A book counter that cannot be read or written never costs the child the book: the number
+// is found from the books in the folder, and what the teacher should know about the counter
+// file comes back in counterNotice (empty when the counter was fine). Fails without writing
+// anything when no book number can be found at all, the path loops, or a page link leads
+// nowhere (the consistency stop has then ended the program).
 Result<PersonalBook> saveBook(StoryTemplate &story, const BookDraft &draft,
                               const StudentProfile &author, const QString &currentStudentName,
-                              const AppFolder &folder, ProgramStop &stop);
+                              const AppFolder &folder, ProgramStop &stop,
+                              QString *counterNotice = nullptr);
 
 // Opens a book for reading: its template (for reading), the book itself, and the check that
 // the template still holds the book's last page, which stops the program when it does not.

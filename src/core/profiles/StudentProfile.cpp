@@ -24,19 +24,26 @@ struct ProfileHead {
     int number = 0;
 };
 
-std::optional<ProfileHead> readProfileHead(const AppFolder &folder, const QString &fileName) {
+Result<ProfileHead> readProfileHeadOrError(const AppFolder &folder, const QString &fileName) {
     const QString path = folder.filePath(fileName);
     auto lines = readTextLines(path);
     if (!lines)
-        return std::nullopt;
+        return lines.error();
     LineReader in(path, *lines);
     FieldReader field(in);
     ProfileHead head;
     head.name = field.text();
     head.number = field.number();
     if (!field.ok())
-        return std::nullopt;
+        return field.error();
     return head;
+}
+
+std::optional<ProfileHead> readProfileHead(const AppFolder &folder, const QString &fileName) {
+    auto head = readProfileHeadOrError(folder, fileName);
+    if (!head)
+        return std::nullopt;
+    return std::move(head).value();
 }
 
 // Profiles in file-name order; the first whose name matches wins.
@@ -121,13 +128,16 @@ int newStudentNumber(const AppFolder &folder, ProgramStop &stop) {
     return 0;
 }
 
-QStringList listStudentNames(const AppFolder &folder) {
-    QStringList names;
+StudentListing listStudents(const AppFolder &folder) {
+    StudentListing listing;
     for (const QString &fileName : listFolder(folder, QStringLiteral("student_*.lgn"))) {
-        if (const auto head = readProfileHead(folder, fileName))
-            names.append(head->name);
+        auto head = readProfileHeadOrError(folder, fileName);
+        if (head)
+            listing.names.append(head->name);
+        else
+            listing.unreadable.append(head.error());
     }
-    return names;
+    return listing;
 }
 
 Result<void> saveStudentOptionsPlus(StudentSession &session, const QString &name,

@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -75,8 +76,13 @@ bool studentNameExists(const AppFolder &folder, const QString &name);
 // program stops with "Critical Error:  Can't create Student" and 0 comes back.
 int newStudentNumber(const AppFolder &folder, ProgramStop &stop);
 
-// The names of all profiles, in file-name order.
-QStringList listStudentNames(const AppFolder &folder);
+// The names of all readable profiles, in file-name order, and the profiles that could not be
+// read, each error naming its file, so a student never vanishes from a list without a word.
+struct StudentListing {
+    QStringList names;
+    QList<FileError> unreadable;
+};
+StudentListing listStudents(const AppFolder &folder);
 
 // Writes the held profile under the name (empty means the teacher) to the file of the held
 // number, and makes it the current student. A profile saved for the first time starts with

@@ -7,6 +7,7 @@
 #include "core/services/Messages.h"
 #include "core/template/FieldReader.h"
 #include "core/template/FolderListing.h"
+#include "core/template/LinkLoops.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -37,20 +38,37 @@ void appendPage(QStringList &lines, const TemplatePage &page) {
         appendChoice(lines, choice);
 }
 
-Result<void> readHeader(LineReader &in, StoryTemplate &story, const AppFolder &folder) {
+// The one reader of a template's head, for the full load and the topic lists alike.
+Result<void> readHead(LineReader &in, TemplateSummary &head) {
     FieldReader field(in);
-    story.storyId = field.number(kIntMin, kIntMax);
+    head.storyId = field.number(kIntMin, kIntMax);
     // The title is written through the encoder but read back as it stands, so a "{" the
     // teacher typed survives a save and a load.
-    story.storyTitle = field.text();
-    story.coverRecording = field.text();
-    story.backgroundMusic = field.text();
-    story.colorScheme = field.number();
-    story.coverPicture = folder.resolve(field.text());
-    story.fontName = field.text();
-    story.fontBold = field.number();
-    story.fontItalic = field.number();
+    head.storedTitle = field.text();
+    head.coverRecording = field.text();
+    head.backgroundMusic = field.text();
+    head.colorScheme = field.number();
+    head.coverPicture = field.text();
+    head.fontName = field.text();
+    head.fontBold = field.number();
+    head.fontItalic = field.number();
     return field.result();
+}
+
+Result<void> readHeader(LineReader &in, StoryTemplate &story, const AppFolder &folder) {
+    TemplateSummary head;
+    if (auto read = readHead(in, head); !read)
+        return read;
+    story.storyId = head.storyId;
+    story.storyTitle = head.storedTitle;
+    story.coverRecording = head.coverRecording;
+    story.backgroundMusic = head.backgroundMusic;
+    story.colorScheme = head.colorScheme;
+    story.coverPicture = folder.resolve(head.coverPicture);
+    story.fontName = head.fontName;
+    story.fontBold = head.fontBold;
+    story.fontItalic = head.fontItalic;
+    return {};
 }
 
 Result<void> readChoice(FieldReader &field, PageChoice &choice, const AppFolder &folder) {
@@ -101,6 +119,11 @@ qsizetype endOfLines(const QByteArray &bytes, int count) {
     return -1;
 }
 
+// The line of a page group's page number; pages sit in slots 1..n in file order.
+int pageGroupLine(int slot) {
+    return kHeaderLines + (slot - 1) * kPageGroupLines + 2;
+}
+
 } // namespace
 
 QString templateFileName(int storyId) {
@@ -142,6 +165,8 @@ Result<StoryTemplate> parseTemplate(const QString &path, const QStringList &line
             return in.errorAt(QStringLiteral("The story ends inside a page"), page.error().line);
         }
     }
+    if (auto loop = findLinkLoop(story); loop.slot != 0)
+        return in.errorAt(loop.message, pageGroupLine(loop.slot));
     return story;
 }
 
@@ -192,31 +217,34 @@ Result<void> saveTemplate(StoryTemplate &story, const AppFolder &folder, Message
 Result<TemplateSummary> readTemplateSummary(const AppFolder &folder, const QString &fileName) {
     QFile file(folder.filePath(fileName));
     if (!file.open(QIODevice::ReadOnly))
-        return FileError{QStringLiteral("The file cannot be read"), fileName};
-    // Only the two head lines are decoded: a topic list of many large templates must not read
+        return FileError{QStringLiteral("The file cannot be read: ") + file.errorString(),
+                         fileName};
+    // Only the head lines are decoded: a topic list of many large templates must not read
     // them whole.
     QByteArray head;
     qsizetype cut = -1;
-    while (cut < 0 && !file.atEnd() && head.size() <= 2 * kMaxTextLineLength) {
-        head += file.read(1024);
-        cut = endOfLines(head, 2);
+    while (cut < 0 && !file.atEnd() && head.size() <= kHeaderLines * (kMaxTextLineLength + 2)) {
+        head += file.read(4096);
+        cut = endOfLines(head, kHeaderLines);
     }
-    LineReader in(fileName, splitLines(cut < 0 ? head : head.left(cut)).mid(0, 2));
+    if (file.error() != QFileDevice::NoError)
+        return FileError{QStringLiteral("The file cannot be read: ") + file.errorString(),
+                         fileName};
+    LineReader in(fileName, splitLines(cut < 0 ? head : head.left(cut)).mid(0, kHeaderLines));
     TemplateSummary summary;
     summary.fileName = fileName;
-    FieldReader field(in);
-    summary.storyId = field.number(kIntMin, kIntMax);
-    summary.storedTitle = field.text();
-    if (!field.ok())
-        return field.error();
+    if (auto read = readHead(in, summary); !read)
+        return read.error();
     return summary;
 }
 
-QList<TemplateSummary> listTemplates(const AppFolder &folder) {
+QList<TemplateSummary> listTemplates(const AppFolder &folder, QList<FileError> *unreadable) {
     QList<TemplateSummary> templates;
     for (const QString &name : listFolder(folder, QStringLiteral("*.sty"))) {
         if (auto summary = readTemplateSummary(folder, name))
             templates.append(std::move(summary).value());
+        else if (unreadable)
+            unreadable->append(summary.error());
     }
     return templates;
 }

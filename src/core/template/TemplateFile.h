@@ -25,7 +25,10 @@ QStringList templateLines(const StoryTemplate &story);
 // Reads the lines of a template file into a fresh template (pages in slots 1..n in file
 // order). Stored picture, narration and sound names without a folder come back as paths in
 // the application folder. Fails, naming the file and the line, for a file that ends inside
-// a page group, holds more than 500 page groups or has a number line that is not a number.
+// a page group, holds more than 500 page groups or has a number line that is not a number,
+// and for pages whose links lead round in a circle (a page that follows itself through its
+// "next" links, or a "previous" chain that never reaches the first page): a child would
+// otherwise turn the same pages forever, or write a whole book that cannot be saved.
 Result<StoryTemplate> parseTemplate(const QString &path, const QStringList &lines,
                                     const AppFolder &folder);
 
@@ -46,17 +49,26 @@ Result<void> loadTemplate(StoryTemplate &story, int storyId, TemplateLoadMode mo
 // as incomplete.
 Result<void> saveTemplate(StoryTemplate &story, const AppFolder &folder, Messages &messages);
 
-// The number and title at the head of a template file, read without the pages, for the
-// topic lists and the title check.
+// The head of a template file (its nine lines before the pages), read without the pages, for
+// the topic lists and the title check. Every field is kept as stored: line breaks still
+// encoded, names without a folder not yet resolved.
 struct TemplateSummary {
     QString fileName;
     int storyId = 0;
-    QString storedTitle; // as stored: line breaks still encoded
+    QString storedTitle;
+    QString coverRecording;
+    QString backgroundMusic;
+    int colorScheme = 0;
+    QString coverPicture;
+    QString fontName;
+    int fontBold = 0;
+    int fontItalic = 0;
 };
 Result<TemplateSummary> readTemplateSummary(const AppFolder &folder, const QString &fileName);
 
 // Every template of the folder ("*.sty"), sorted by file name. Files that cannot be read are
-// left out.
-QList<TemplateSummary> listTemplates(const AppFolder &folder);
+// left out, or listed in unreadable when the caller asks for them.
+QList<TemplateSummary> listTemplates(const AppFolder &folder,
+                                     QList<FileError> *unreadable = nullptr);
 
 } // namespace quillora
