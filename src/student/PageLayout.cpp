@@ -119,6 +119,14 @@ QPoint skipButtonPlace(const QRect &writeButton) {
     return {writeButton.left(), writeButton.top() + writeButton.height() * 3 / 2};
 }
 
+QPoint saveButtonPlace(const BottomButtons &bottom, QSize startOver, QSize save,
+                       bool startOverShown) {
+    if (!startOverShown)
+        return {bottom.studentMenu.x() - twips(300) - save.width(), bottom.studentMenu.y()};
+    const int gapLeft = bottom.startOver.x() + startOver.width();
+    return {(gapLeft + bottom.studentMenu.x() - save.width()) / 2, bottom.startOver.y()};
+}
+
 std::array<bool, 8> writingItemsEnabled(const WritingPageFacts &page) {
     std::array<bool, 8> enabled{};
     auto set = [&enabled](int item, bool on) { enabled[static_cast<std::size_t>(item - 1)] = on; };
