@@ -18,7 +18,7 @@ constexpr int kNavW = 120, kNavH = 104;
 // The writing screen's picture buttons. On a simple page the write button and the skip
 // button under it (1.5 button heights lower) must end above the page text, 280 px below
 // their top; on a card the button stays clear of the read-aloud button in its corner.
-constexpr int kWriteW = 160, kWriteH = 104;
+constexpr int kWriteW = 140, kWriteH = 104;
 
 constexpr std::uint32_t kGreen = 0x2E9E4A, kBlue = 0x1F6FC4, kRed = 0xC8342E, kOrange = 0xE07A10,
                         kPurple = 0x7B46B8, kTeal = 0x0F8C8C, kSlate = 0x4A5A70, kPink = 0xC8407A,

@@ -106,8 +106,9 @@ QImage notebookPage() {
     QImage image = blankImage(760, 570, kPageGrey);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    roundedPanel(p, QRectF(8, 14, 748, 552), QColor(0, 0, 0, 50), 18, 0);
-    roundedPanel(p, QRectF(4, 10, 748, 552), QColor(253, 252, 245), 18, 2, QColor(170, 170, 160));
+    // The paper reaches below the text panel (430 to 563), so the panel sits on the page.
+    roundedPanel(p, QRectF(8, 14, 748, 556), QColor(0, 0, 0, 50), 18, 0);
+    roundedPanel(p, QRectF(4, 10, 748, 556), QColor(253, 252, 245), 18, 2, QColor(170, 170, 160));
     p.setPen(QPen(QColor(230, 120, 120), 2));
     p.drawLine(QPointF(30, 40), QPointF(30, 556));
     for (int x = 120; x + 16 <= 640; x += 36) {

@@ -15,7 +15,7 @@ inline constexpr QSize kNotebookPageSize{760, 570};
 inline constexpr QSize kDecisionCardSize{300, 480};
 inline constexpr QSize kEndPageSize{640, 480};
 inline constexpr QSize kPagePictureSize{480, 360}; // the picture of a simple page
-inline constexpr QSize kWriteButtonSize{160, 104};
+inline constexpr QSize kWriteButtonSize{140, 104};
 inline constexpr QSize kReadSmallSize{48, 48};
 inline constexpr int kCaptionHeight = 45;
 
