@@ -15,7 +15,10 @@ namespace {
 // (1815 x 1560 twips) and the reading column (1335 x 1170) have nearly the same shape, so
 // one picture scales into both.
 constexpr int kNavW = 120, kNavH = 104;
-constexpr int kWriteW = 180, kWriteH = 130;
+// The writing screen's picture buttons. On a simple page the write button and the skip
+// button under it (1.5 button heights lower) must end above the page text, 280 px below
+// their top; on a card the button stays clear of the read-aloud button in its corner.
+constexpr int kWriteW = 140, kWriteH = 104;
 
 constexpr std::uint32_t kGreen = 0x2E9E4A, kBlue = 0x1F6FC4, kRed = 0xC8342E, kOrange = 0xE07A10,
                         kPurple = 0x7B46B8, kTeal = 0x0F8C8C, kSlate = 0x4A5A70, kPink = 0xC8407A,
@@ -58,9 +61,10 @@ QList<ButtonArtwork> buttons() {
         // Writing screen.
         button("aobj_write_button.jpg", kWriteW, kWriteH, "Write", Icon::Pencil, kGreen),
         button("aobj_check_button_only.jpg", kWriteW, kWriteH, "Choose", Icon::Check, kGreen),
-        button("aobj_button_write_save_book.jpg", kWriteW, kWriteH, "Write & Save", Icon::SaveBook,
+        // Write and save stands between start over and the menu on the end page.
+        button("aobj_button_write_save_book.jpg", kNavW, kNavH, "Write & Save", Icon::SaveBook,
                kBlue),
-        button("aobj_button_skip_save_book.jpg", kWriteW, kWriteH, "Skip & Save", Icon::SkipSave,
+        button("aobj_button_skip_save_book.jpg", kNavW, kNavH, "Skip & Save", Icon::SkipSave,
                kPurple),
         button("aobj_button_skip_page.jpg", kWriteW, kWriteH, "Skip Page", Icon::SkipPage, kSlate),
         // Yes/no question (3000 x 3000 twips).

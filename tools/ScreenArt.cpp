@@ -99,19 +99,19 @@ QImage thumbnail(const QString &colourName) {
 }
 
 // The notebook page of a simple page: the template picture goes 50 px from the top and the
-// text below it, so the rings stay in the top 40 px.
+// text below it, so the rings stay in the top 40 px. They leave the top corners free: the
+// read-aloud button stands in the right one (x 659-707), a star in the left. The text lies
+// on a panel of its own, so the page has no ruled lines for it to cut through.
 QImage notebookPage() {
     QImage image = blankImage(760, 570, kPageGrey);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    roundedPanel(p, QRectF(8, 14, 748, 552), QColor(0, 0, 0, 50), 18, 0);
-    roundedPanel(p, QRectF(4, 10, 748, 552), QColor(253, 252, 245), 18, 2, QColor(170, 170, 160));
-    p.setPen(QPen(QColor(150, 190, 230), 2));
-    for (int y = 450; y < 550; y += 26)
-        p.drawLine(QPointF(20, y), QPointF(736, y));
+    // The paper reaches below the text panel (430 to 563), so the panel sits on the page.
+    roundedPanel(p, QRectF(8, 14, 748, 556), QColor(0, 0, 0, 50), 18, 0);
+    roundedPanel(p, QRectF(4, 10, 748, 556), QColor(253, 252, 245), 18, 2, QColor(170, 170, 160));
     p.setPen(QPen(QColor(230, 120, 120), 2));
     p.drawLine(QPointF(30, 40), QPointF(30, 556));
-    for (int x = 40; x < 740; x += 36) {
+    for (int x = 120; x + 16 <= 640; x += 36) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(70, 70, 80));
         p.drawEllipse(QPointF(x + 8, 30), 5, 5);
@@ -121,7 +121,7 @@ QImage notebookPage() {
         p.setPen(QPen(QColor(210, 214, 222), 2, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(QRectF(x + 2, 4, 12, 30), 30 * 16, 120 * 16);
     }
-    star(p, QPointF(724, 534), 12, QColor(255, 215, 0));
+    star(p, QPointF(66, 28), 12, QColor(255, 215, 0));
     return image;
 }
 
@@ -144,7 +144,8 @@ QImage theEnd() {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     fillGradient(p, QRectF(0, 0, 640, 480), QColor(120, 190, 255), QColor(255, 236, 180));
-    const QPointF stars[] = {{60, 60}, {170, 40}, {480, 50}, {590, 90}, {90, 200}, {560, 230}};
+    // Stars above the title and beside the book, never behind the letters.
+    const QPointF stars[] = {{60, 50}, {190, 36}, {450, 36}, {580, 50}, {110, 370}, {530, 370}};
     for (const QPointF &c : stars)
         star(p, c, 18, QColor(255, 215, 0));
     // A closed book with a ribbon.
@@ -154,7 +155,7 @@ QImage theEnd() {
     p.setBrush(QColor(255, 215, 0));
     p.drawPolygon(QPolygonF({QPointF(370, 290), QPointF(390, 290), QPointF(390, 460),
                              QPointF(380, 448), QPointF(370, 460)}));
-    drawFittedText(p, QRectF(40, 90, 560, 170), QStringLiteral("The End"), 120,
+    drawFittedText(p, QRectF(70, 90, 500, 170), QStringLiteral("The End"), 110,
                    QColor(123, 70, 184), false);
     return image;
 }

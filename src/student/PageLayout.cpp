@@ -70,10 +70,12 @@ FramePlaces decisionCardPlaces() {
     FramePlaces places;
     places.frame = kDecisionCardSize;
     places.picture = QRect(30, 40, 240, 180);
-    places.text = QRect(20, 228, 260, 98);
-    // Centred on the card, inside its border; the read button keeps to the lower left.
+    // The card's border runs 10 to 14 px inside its edges; the text keeps clear of it.
+    places.text = QRect(26, 228, 248, 98);
+    // Centred on the card, in the room between the text and the border; the read button
+    // keeps to the lower left corner.
     places.selectButton = QRect(
-        QPoint((kDecisionCardSize.width() - kWriteButtonSize.width()) / 2, 332), kWriteButtonSize);
+        QPoint((kDecisionCardSize.width() - kWriteButtonSize.width()) / 2, 342), kWriteButtonSize);
     places.readButton =
         QRect(QPoint(twips(150), kDecisionCardSize.height() - twips(100) - kReadSmallSize.height()),
               kReadSmallSize);
@@ -117,6 +119,14 @@ BottomButtons bottomButtonPlaces(int formWidth, int frameBottom, QSize startOver
 
 QPoint skipButtonPlace(const QRect &writeButton) {
     return {writeButton.left(), writeButton.top() + writeButton.height() * 3 / 2};
+}
+
+QPoint saveButtonPlace(const BottomButtons &bottom, QSize startOver, QSize save,
+                       bool startOverShown) {
+    if (!startOverShown)
+        return {bottom.studentMenu.x() - twips(300) - save.width(), bottom.studentMenu.y()};
+    const int gapLeft = bottom.startOver.x() + startOver.width();
+    return {(gapLeft + bottom.studentMenu.x() - save.width()) / 2, bottom.startOver.y()};
 }
 
 std::array<bool, 8> writingItemsEnabled(const WritingPageFacts &page) {

@@ -15,7 +15,7 @@ inline constexpr QSize kNotebookPageSize{760, 570};
 inline constexpr QSize kDecisionCardSize{300, 480};
 inline constexpr QSize kEndPageSize{640, 480};
 inline constexpr QSize kPagePictureSize{480, 360}; // the picture of a simple page
-inline constexpr QSize kWriteButtonSize{180, 130};
+inline constexpr QSize kWriteButtonSize{140, 104};
 inline constexpr QSize kReadSmallSize{48, 48};
 inline constexpr int kCaptionHeight = 45;
 
@@ -60,6 +60,12 @@ BottomButtons bottomButtonPlaces(int formWidth, int frameBottom, QSize startOver
 
 // The skip button stands under the write button, one and a half button heights lower.
 QPoint skipButtonPlace(const QRect &writeButton);
+
+// On the end page write and save joins the bottom row, in the middle of the gap between
+// start over and the menu, so it covers neither the end picture nor its neighbours; left of
+// the menu when start over is not shown.
+QPoint saveButtonPlace(const BottomButtons &bottom, QSize startOver, QSize save,
+                       bool startOverShown);
 
 // Which of the writing screen's eight items a page offers, item 1 first.
 struct WritingPageFacts {

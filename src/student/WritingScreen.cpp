@@ -63,25 +63,24 @@ void WritingScreen::setWritingButtons(const WritingPageFacts &page, ScanSet &set
     placeButtons(page, enabled);
     for (int item = 1; item <= kItemCount; ++item)
         setItemVisible(item, set.isEnabled(item));
+    Q_EMIT buttonsShown();
 }
 
 void WritingScreen::placeButtons(const WritingPageFacts &page, const std::array<bool, 8> &enabled) {
     const QPoint offset = m_page->pos();
-    if (!page.endPage) {
-        for (int item = 1; item <= page.layout && item <= 3; ++item)
-            button(item)->move(m_page->selectButtonPlace(item).topLeft() + offset);
-        button(6)->move(skipButtonPlace(button(1)->geometry()));
-    } else {
-        // Write and save takes the place of the first picture's button, over the end page.
-        const QRect end = m_page->frame(1)->geometry().translated(offset);
-        button(4)->move(end.right() + 1 - button(4)->width() - 20,
-                        end.bottom() + 1 - button(4)->height() - 20);
-    }
     const QRect frame = m_page->frame(1)->geometry().translated(offset);
+    const bool startOver = enabled[6];
     const BottomButtons bottom = bottomButtonPlaces(width(), frame.bottom() + 1, button(7)->size(),
-                                                    button(8)->size(), enabled[6]);
+                                                    button(8)->size(), startOver);
     button(7)->move(bottom.startOver);
     button(8)->move(bottom.studentMenu);
+    if (page.endPage) {
+        button(4)->move(saveButtonPlace(bottom, button(7)->size(), button(4)->size(), startOver));
+        return;
+    }
+    for (int item = 1; item <= page.layout && item <= 3; ++item)
+        button(item)->move(m_page->selectButtonPlace(item).topLeft() + offset);
+    button(6)->move(skipButtonPlace(button(1)->geometry()));
 }
 
 void WritingScreen::showItemPicture(int item, const QString &picture, bool highlighted) {

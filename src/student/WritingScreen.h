@@ -39,6 +39,9 @@ public:
 
 Q_SIGNALS:
     void itemClicked(int item);
+    // The page on show and the buttons it offers are all in place: what a student sees
+    // before choosing.
+    void buttonsShown();
 
 private:
     void placeButtons(const WritingPageFacts &page, const std::array<bool, 8> &enabled);

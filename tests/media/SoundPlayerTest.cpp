@@ -109,7 +109,7 @@ TYPED_TEST(SoundPlayerTest, NamesResolveAgainstTheApplicationFolder) {
         {full, false, {}},
         // The waiting player names the file as given, the other one the resolved path.
         {u"nowhere.wav"_s, true, u"Couldn't find file nowhere.wav"_s},
-        {u"nowhere.wav"_s, false, u"Couldn't find file "_s + media.app.path(u"nowhere.wav"_s)},
+        {u"gone.wav"_s, false, u"Couldn't find file "_s + media.app.path(u"gone.wav"_s)},
         // A name with a folder of its own is used unchanged.
         {u"elsewhere/one_second.wav"_s, false, u"Couldn't find file elsewhere/one_second.wav"_s},
         {u"None"_s, false, u"Couldn't find file None"_s},
@@ -130,6 +130,71 @@ TYPED_TEST(SoundPlayerTest, NamesResolveAgainstTheApplicationFolder) {
         // A missing file plays nothing, so the sound in progress goes on.
         EXPECT_TRUE(media.isSounding());
     }
+}
+
+TYPED_TEST(SoundPlayerTest, AMissingFileHoldsAWaitingCallerUntilOk) {
+    auto &media = this->media;
+    media.messages.holdBoxes();
+    auto held = media.sound().play(u"gone.wav"_s);
+    media.pass(0.5);
+    EXPECT_FALSE(held.isSettled()); // the teacher has not answered yet
+    EXPECT_EQ(media.messages.openBoxes(), 1);
+    const double okAt = media.now();
+    ASSERT_TRUE(media.messages.pressOk());
+    const auto [end, at] = this->finish(held, 0.1);
+    EXPECT_EQ(end, SoundEnd::Missing);
+    EXPECT_NEAR(at, okAt, 0.05);
+    // Told once: the same file asked for again lets its caller on at once, in silence.
+    auto again = media.sound().play(u"gone.wav"_s);
+    EXPECT_TRUE(again.isSettled());
+    EXPECT_EQ(media.messages.shown, QStringList{u"Couldn't find file gone.wav"_s});
+}
+
+TYPED_TEST(SoundPlayerTest, OneBoxAtATimeAndOnePerMissingFile) {
+    auto &media = this->media;
+    const auto missing = [&media](const QString &name) -> QString {
+        return u"Couldn't find file "_s + media.app.path(name);
+    };
+    media.messages.holdBoxes();
+    media.sound().playAsync(u"a.wav"_s);
+    media.sound().playAsync(u"b.wav"_s); // a box is open: b is not another box...
+    auto sameFile = media.sound().play(media.app.path(u"a.wav"_s));
+    auto otherFile = media.sound().play(media.app.path(u"c.wav"_s));
+    media.pass(0.2);
+    EXPECT_EQ(media.messages.shown, QStringList{missing(u"a.wav"_s)});
+    EXPECT_FALSE(sameFile.isSettled());
+    EXPECT_FALSE(otherFile.isSettled());
+
+    // The OK lets a's callers on; a caller who waits for c gets its own box after it.
+    ASSERT_TRUE(media.messages.pressOk());
+    EXPECT_EQ(this->finish(sameFile, 0.1).first, SoundEnd::Missing);
+    media.pass(0.2);
+    EXPECT_FALSE(otherFile.isSettled());
+    EXPECT_EQ(media.messages.shown, (QStringList{missing(u"a.wav"_s), missing(u"c.wav"_s)}));
+    ASSERT_TRUE(media.messages.pressOk());
+    EXPECT_EQ(this->finish(otherFile, 0.1).first, SoundEnd::Missing);
+
+    // ...so b is told of at its next request, and a and c stay quiet.
+    media.messages.holdBoxes(false);
+    for (const char *name : {"a.wav", "c.wav", "b.wav", "a.wav", "b.wav"})
+        media.sound().playAsync(QLatin1String(name));
+    EXPECT_EQ(media.messages.shown,
+              (QStringList{missing(u"a.wav"_s), missing(u"c.wav"_s), missing(u"b.wav"_s)}));
+    EXPECT_EQ(media.messages.mostBoxesOpen, 1);
+}
+
+TYPED_TEST(SoundPlayerTest, AFileThatGoesMissingAgainIsToldOfAgain) {
+    auto &media = this->media;
+    const QString told = u"Couldn't find file back.wav"_s;
+    auto first = media.sound().play(u"back.wav"_s);
+    EXPECT_EQ(this->finish(first, 0.05).first, SoundEnd::Missing);
+    writeTone(media.app, u"back.wav"_s, 0.2);
+    auto found = media.sound().play(u"back.wav"_s);
+    EXPECT_EQ(this->finish(found).first, SoundEnd::Finished);
+    QFile::remove(media.app.path(u"back.wav"_s));
+    auto gone = media.sound().play(u"back.wav"_s);
+    EXPECT_EQ(this->finish(gone, 0.05).first, SoundEnd::Missing);
+    EXPECT_EQ(media.messages.shown, (QStringList{told, told}));
 }
 
 TYPED_TEST(SoundPlayerTest, SilenceWithoutMessageForNoNameOrABrokenFile) {

@@ -3,6 +3,7 @@
 #include "core/profiles/StudentProfile.h"
 #include "core/template/StoryTemplate.h"
 
+#include <QFile>
 #include <QStringList>
 
 namespace quillora::test {
@@ -101,6 +102,23 @@ TEST_F(TimedScanning, TheHighlightMovesByItselfOverEnabledItemsOnly) {
     ASSERT_TRUE(chosen);
     EXPECT_EQ(*chosen, 1);
     EXPECT_DOUBLE_EQ(chosenAt, startedAt + 13);
+}
+
+TEST_F(TimedScanning, AMissingAnnouncementOpensOneBoxNotOnePerStep) {
+    QFile::remove(folder.path(u"announce_back.wav"_s));
+    messages.holdBoxes(); // nobody answers at first: the scan goes on under the box
+    settings(kAccessTimedScanning, 3);
+    useScreen(ScanScreen::Collection, {1, 3, 4});
+    choose(ScanScreen::Collection);
+    ASSERT_TRUE(runUntilLit(7));
+    EXPECT_EQ(display.litItems(), (std::vector<int>{1, 3, 4, 1, 3, 4, 1}));
+    const QStringList once{u"Couldn't find file "_s + folder.path(u"announce_back.wav"_s)};
+    EXPECT_EQ(messages.shown, once);
+    ASSERT_TRUE(messages.pressOk());
+    ASSERT_TRUE(runUntilLit(13));
+    EXPECT_EQ(messages.shown, once);
+    EXPECT_EQ(messages.mostBoxesOpen, 1);
+    EXPECT_EQ(messages.openBoxes(), 0);
 }
 
 TEST_F(TimedScanning, EnterDuringTheFirstDwellChoosesTheStartItem) {

@@ -18,11 +18,21 @@ public:
 
     void scriptAnswers(std::initializer_list<bool> answers);
 
-    QStringList shown; // every text, in order
+    // While set, information boxes stay open until the test presses OK, as for a teacher
+    // who has not reached the mouse yet; until then whoever waits for the box waits.
+    void holdBoxes(bool on = true) { m_holding = on; }
+    // Presses OK on the box open longest; false when none is open.
+    bool pressOk();
+    int openBoxes() const { return static_cast<int>(m_open.size()); }
+
+    QStringList shown;     // every text, in order
+    int mostBoxesOpen = 0; // the most information boxes open at one moment
 
 private:
     bool nextAnswer();
     std::deque<bool> m_answers;
+    std::deque<Promise<void>> m_open;
+    bool m_holding = false;
 };
 
 } // namespace quillora::test

@@ -2,20 +2,24 @@
 
 #include "VirtualClock.h"
 #include "core/WavFile.h"
+#include "core/async/FlowScope.h"
 #include "core/services/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
+
+#include <deque>
 
 namespace quillora::test {
 
 namespace {
 
-QString locate(const AppFolder &folder, const QString &name) {
+QString lookupPath(const AppFolder &folder, const QString &name) {
     QString path = folder.resolve(name);
     if (QDir::isRelativePath(path) && folder.isValid())
         path = QDir(folder.root()).filePath(path);
-    return QFileInfo(path).isFile() ? path : QString();
+    return path;
 }
 
 FakeSoundPlayer::Play newPlay(const QString &name, LoopMode mode, bool awaited) {
@@ -28,10 +32,96 @@ FakeSoundPlayer::Play newPlay(const QString &name, LoopMode mode, bool awaited) 
 
 } // namespace
 
+// The real players' missing-file rules, restated for the double (the media tests run the
+// same bodies on both): one box at a time; a file reported once stays quiet while it is
+// missing; a waiting caller is held until the box naming its file is answered, queueing
+// behind a box on show; a caller who does not wait is not queued.
+class FakeSoundPlayer::Notices {
+public:
+    explicit Notices(Messages &messages)
+        : m_messages(messages) {}
+    ~Notices() {
+        for (const Promise<SoundEnd> &held : m_held)
+            held.resolve(SoundEnd::Missing);
+        for (const Waiter &waiter : m_queued)
+            waiter.promise.resolve(SoundEnd::Missing);
+    }
+
+    AsyncOp<SoundEnd> report(const QString &path, const QString &text, bool waiting) {
+        if (m_open && path == m_shownPath)
+            return waiting ? hold() : missing();
+        if (m_reported.contains(path) || (m_open && !waiting))
+            return missing();
+        if (m_open) {
+            m_queued.push_back({path, text, {}});
+            return m_queued.back().promise.op();
+        }
+        show(path, text);
+        return m_open && waiting ? hold() : missing();
+    }
+    void found(const QString &path) { m_reported.remove(path); }
+
+private:
+    struct Waiter {
+        QString path;
+        QString text;
+        Promise<SoundEnd> promise;
+    };
+    static AsyncOp<SoundEnd> missing() { return AsyncOp<SoundEnd>::ready(SoundEnd::Missing); }
+    AsyncOp<SoundEnd> hold() {
+        m_held.emplace_back();
+        return m_held.back().op();
+    }
+    void show(const QString &path, const QString &text) {
+        m_reported.insert(path);
+        m_shownPath = path;
+        AsyncOp<void> box = m_messages.inform(text);
+        if (box.isSettled())
+            return;
+        m_open = true;
+        m_scope.start(awaitAnswer(std::move(box)));
+    }
+    QCoro::Task<> awaitAnswer(AsyncOp<void> box) {
+        try {
+            co_await m_scope(std::move(box));
+        } catch (const Cancelled &) {
+            throw;
+        } catch (const std::exception &) {
+        }
+        answered();
+    }
+    void answered() {
+        m_open = false;
+        for (const Promise<SoundEnd> &held : std::exchange(m_held, {}))
+            held.resolve(SoundEnd::Missing);
+        while (!m_queued.empty()) {
+            Waiter next = std::move(m_queued.front());
+            m_queued.pop_front();
+            if (next.promise.isSettled())
+                continue;
+            if (!m_reported.contains(next.path))
+                show(next.path, next.text);
+            if (m_open) {
+                m_held.push_back(next.promise);
+                return;
+            }
+            next.promise.resolve(SoundEnd::Missing);
+        }
+    }
+
+    Messages &m_messages;
+    QSet<QString> m_reported;
+    bool m_open = false;
+    QString m_shownPath;
+    std::vector<Promise<SoundEnd>> m_held;
+    std::deque<Waiter> m_queued;
+    FlowScope m_scope;
+};
+
 FakeSoundPlayer::FakeSoundPlayer(const AppFolder &folder, VirtualClock &clock, Messages &messages)
     : m_folder(folder)
     , m_clock(clock)
-    , m_messages(messages) {}
+    , m_notices(std::make_unique<Notices>(messages)) {}
 
 FakeSoundPlayer::~FakeSoundPlayer() {
     end(SoundEnd::CutOff);
@@ -59,11 +149,12 @@ AsyncOp<SoundEnd> FakeSoundPlayer::request(const QString &name, const QString &s
                                            Play play) {
     if (name.isEmpty())
         return AsyncOp<SoundEnd>::ready(SoundEnd::Finished);
-    play.path = locate(m_folder, name);
-    if (play.path.isEmpty()) {
-        static_cast<void>(m_messages.inform(QStringLiteral("Couldn't find file ") + shownName));
-        return AsyncOp<SoundEnd>::ready(SoundEnd::Missing);
-    }
+    const QString path = lookupPath(m_folder, name);
+    if (!QFileInfo(path).isFile())
+        return m_notices->report(path, QStringLiteral("Couldn't find file ") + shownName,
+                                 play.awaited);
+    m_notices->found(path);
+    play.path = path;
     end(SoundEnd::CutOff);
     play.startedAt = m_clock.now();
     const auto info = readWavInfo(play.path);

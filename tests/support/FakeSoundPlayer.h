@@ -19,8 +19,10 @@ class VirtualClock;
 
 // The one wave voice on a virtual clock: each sound lasts as long as its WAV header says,
 // a new sound cuts off the one in progress, and every play and stop is recorded with its
-// virtual time, so flow tests can assert what a child heard and when. The clock and the
-// messages must outlive the player (declare them first).
+// virtual time, so flow tests can assert what a child heard and when. A missing file is told
+// of as the real players tell it: one box at a time, once per file while it stays missing,
+// and a caller who waits is held until its box is answered. The clock and the messages must
+// outlive the player (declare them first).
 class FakeSoundPlayer : public SoundPlayer {
 public:
     FakeSoundPlayer(const AppFolder &folder, VirtualClock &clock, Messages &messages);
@@ -55,6 +57,8 @@ private:
     AsyncOp<SoundEnd> request(const QString &name, const QString &shownName, Play play);
     void end(SoundEnd how);
 
+    class Notices;
+
     struct Current {
         std::size_t index;
         Promise<SoundEnd> promise;
@@ -63,7 +67,7 @@ private:
     };
     AppFolder m_folder;
     VirtualClock &m_clock;
-    Messages &m_messages;
+    std::unique_ptr<Notices> m_notices;
     std::optional<Current> m_current;
     std::uint64_t m_generation = 0;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);

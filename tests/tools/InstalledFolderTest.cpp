@@ -124,6 +124,7 @@ TEST(InstalledFolder, EveryFileTheScreensLoadByNameIsThere) {
                                  "announce_choose_this_book.wav",
                                  "announce_no_pages_read.wav",
                                  "announce_the_end.wav",
+                                 "announce_book_not_saved.wav",
                                  "announce_yes.wav",
                                  "aobj_logo_midi1.mid",
                                  "aobj_logo_midi2.mid",

@@ -87,6 +87,37 @@ TEST(PagePlaces, StartOverAndMenuStandTogetherOrTheMenuAlone) {
     EXPECT_EQ(skipButtonPlace(QRect(550, 150, 180, 130)), QPoint(550, 345));
 }
 
+TEST(PagePlaces, ButtonsKeepOffTheWordsAndPicturesOfAPage) {
+    const FramePlaces simple = simplePagePlaces();
+    const QRect skip(skipButtonPlace(simple.selectButton), kWriteButtonSize);
+    const FramePlaces card = decisionCardPlaces();
+    const std::pair<QRect, FramePlaces> cases[] = {
+        {simple.selectButton, simple}, {skip, simple},          {simple.readButton, simple},
+        {card.selectButton, card},     {card.readButton, card},
+    };
+    for (const auto &[button, places] : cases) {
+        SCOPED_TRACE(::testing::Message() << button.x() << "," << button.y());
+        EXPECT_FALSE(button.intersects(places.text));
+        EXPECT_FALSE(button.intersects(places.picture));
+    }
+    EXPECT_FALSE(skip.intersects(simple.selectButton));
+
+    // On the end page write and save stands alone in the gap between its neighbours, in the
+    // middle of the screen.
+    const QSize nav(120, 104);
+    for (const int width : {1024, 1280}) {
+        const BottomButtons row = bottomButtonPlaces(width, 600, nav, nav, true);
+        const QRect save(saveButtonPlace(row, nav, nav, true), nav);
+        EXPECT_EQ(save.center().x(), width / 2 - 1) << width;
+        EXPECT_EQ(save.top(), 620);
+        EXPECT_FALSE(save.intersects(QRect(row.startOver, nav))) << width;
+        EXPECT_FALSE(save.intersects(QRect(row.studentMenu, nav))) << width;
+        const BottomButtons alone = bottomButtonPlaces(width, 600, nav, nav, false);
+        EXPECT_EQ(QRect(saveButtonPlace(alone, nav, nav, false), nav).right() + 1 + 20,
+                  alone.studentMenu.x());
+    }
+}
+
 TEST(WritingPages, TheFirstPageIsTheLastSlotComingFromNowhere) {
     StoryTemplate story;
     const std::pair<int, int> pages[] = {{101, 0}, {102, 101}, {103, 0}, {104, 103}};
