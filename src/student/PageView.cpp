@@ -2,6 +2,7 @@
 
 #include "core/template/StoryTemplate.h"
 #include "student/PictureCache.h"
+#include "student/StoryLabels.h"
 #include "ui/PictureButton.h"
 
 #include <QLabel>
@@ -39,6 +40,7 @@ PageView::PageView(PictureCache &pictures, QWidget *parent)
         part.text->setWordWrap(true);
         part.text->setAutoFillBackground(true);
         part.text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        markStoryLabel(part.text, StoryLabel::PageText);
         part.read = new PictureButton(part.frame);
         part.read->setAccessibleName(u"Read aloud"_s);
         part.read->setPictures(m_pictures.artwork(u"aobj_read_small.jpg"_s),
@@ -51,6 +53,7 @@ PageView::PageView(PictureCache &pictures, QWidget *parent)
     }
     m_caption = new QLabel(this);
     m_caption->setAlignment(Qt::AlignCenter);
+    markStoryLabel(m_caption, StoryLabel::Text);
     QFont font = m_caption->font();
     font.setPointSize(24);
     font.setBold(true);
@@ -106,10 +109,12 @@ void PageView::showPage(const StoryTemplate &story, int slot, const PageLook &lo
         part.read->setVisible(look.mouseUser);
         part.read->raise();
     }
-    // A story written right to left reads best centred; the text keeps that alignment for
-    // the rest of the story.
-    if (simple && look.rightToLeft)
-        section(1).text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Every page text reads from the side its script starts on, on simple and decision pages
+    // alike.
+    for (int number = 1; number <= 3; ++number) {
+        section(number).text->setAlignment((look.rightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
+                                           Qt::AlignTop);
+    }
     for (int number = 1; number <= layout; ++number) {
         fillChoice(number, story, slot, look);
         section(number).frame->show();

@@ -18,7 +18,7 @@ struct StoryTemplate;
 // How pages look for the student on screen now.
 struct PageLook {
     Palette palette = initPalette();
-    bool rightToLeft = false; // the story language reads right to left
+    bool rightToLeft = false; // page texts read from the right (a right-to-left language)
     bool mouseUser = false;   // the small read-aloud buttons are for mouse users only
     QString caption;          // the heading of a decision page
 };

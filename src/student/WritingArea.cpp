@@ -121,7 +121,7 @@ void WritingArea::showTopic() {
 void WritingArea::showPageAt(int slot) {
     PageLook look;
     look.palette = m_context.state.palette;
-    look.rightToLeft = m_context.state.characterSet.rightToLeft();
+    look.rightToLeft = m_context.state.characterSet.rightAlignsPageTexts();
     look.mouseUser = !m_context.scanning();
     look.caption = text(Literal::NowChoose);
     m_writingScreen->hideButtons();

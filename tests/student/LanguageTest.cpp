@@ -59,7 +59,7 @@ TEST_F(RightToLeftLanguage, StoryLabelsTakeTheLanguageFontAndPageTextsReadFromTh
     // Pages 102 and 103 are written; 104 asks for a decision between two pictures.
     for (int written = 0; written < 2; ++written)
         click(writing.writingScreen()->button(1));
-    ASSERT_EQ(page.shownLayout(), 2);
+    ASSERT_TRUE(runUntil(clock, [&] { return page.shownLayout() == 2; }));
     EXPECT_TRUE(rightAligned(page.text(1)));
     EXPECT_TRUE(rightAligned(page.text(2)));
 }

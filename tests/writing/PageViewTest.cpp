@@ -57,7 +57,7 @@ TEST_F(PageViewTest, ASimplePageTakesTheTemplatesLook) {
     EXPECT_TRUE(text->font().italic());
     const Rgb ink = look.palette.textColor(3);
     EXPECT_EQ(text->palette().color(QPalette::WindowText), QColor(ink.red, ink.green, ink.blue));
-    EXPECT_EQ(text->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(text->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     EXPECT_EQ(view.frame(1)->geometry(), QRect(260, simplePageTop(1024), 760, 570));
     EXPECT_EQ(view.picture(1)->pixmap().size(), QSize(480, 360));
     EXPECT_FALSE(view.frame(2)->isVisibleTo(&view));
