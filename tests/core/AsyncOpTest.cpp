@@ -3,6 +3,7 @@
 #include "core/services/Clock.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -165,17 +166,31 @@ TEST(FlowScope, AResultStillQueuedWhenTheOwnerGoesAwayBecomesACancellation) {
     EXPECT_EQ(log, std::vector<std::string>{"unwound"});
 }
 
-TEST(FlowScope, ReportsFlowErrorsOtherThanCancellationWithoutCrashing) {
+QStringList g_reported;
+
+void recordReport(QtMsgType type, const QMessageLogContext &, const QString &text) {
+    if (type == QtCriticalMsg)
+        g_reported.append(text);
+}
+
+TEST(FlowScope, ReportsFlowErrorsButNotCancellation) {
+    g_reported.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordReport);
     FlowScope scope;
-    bool ran = false;
-    auto failing = [&]() -> QCoro::Task<> {
-        ran = true;
+    auto failing = []() -> QCoro::Task<> {
         throw std::runtime_error("a broken file");
         co_return;
     };
+    auto cancelled = []() -> QCoro::Task<> {
+        throw Cancelled{};
+        co_return;
+    };
     scope.start(failing());
+    scope.start(cancelled());
     drainEvents();
-    EXPECT_TRUE(ran);
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(g_reported.size(), 1);
+    EXPECT_TRUE(g_reported.front().contains(QStringLiteral("a broken file")));
 }
 
 } // namespace

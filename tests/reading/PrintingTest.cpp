@@ -146,19 +146,6 @@ TEST_F(PdfPrinting, TitlePageCarriesTheTitleAndTheAuthorLine) {
     EXPECT_TRUE(text.contains(QStringLiteral("by Maya")));
 }
 
-// A machine without a printer used to fail in silence; now the child hears why.
-TEST(QtPrinterServiceTest, WithoutAPrinterSaysSoInsteadOfPrintingNothing) {
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        GTEST_SKIP() << "this machine has a printer";
-    QtPrinterService printer;
-    printer.setPdfOutput(QString()); // the default printer, whatever the environment says
-    PrintJob job;
-    job.printLine(QStringLiteral("hello"));
-    const auto result = printer.print(job);
-    ASSERT_FALSE(result);
-    EXPECT_EQ(result.error().text(), QtPrinterService::noPrinterMessage());
-}
-
 // The full page is laid out from the page shown, after the printing notice has had its say.
 TEST_F(ReadingFixture, FullPagePrintOfTheReadingPage) {
     logOnMaya(kAccessMouse);
