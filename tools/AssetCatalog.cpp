@@ -64,8 +64,6 @@ QList<ButtonArtwork> buttons() {
         // Write and save stands between start over and the menu on the end page.
         button("aobj_button_write_save_book.jpg", kNavW, kNavH, "Write & Save", Icon::SaveBook,
                kBlue),
-        button("aobj_button_skip_save_book.jpg", kNavW, kNavH, "Skip & Save", Icon::SkipSave,
-               kPurple),
         button("aobj_button_skip_page.jpg", kWriteW, kWriteH, "Skip Page", Icon::SkipPage, kSlate),
         // Yes/no question (3000 x 3000 twips).
         button("aobj_button_yes.jpg", 200, 200, "Yes", Icon::Check, kGreen),

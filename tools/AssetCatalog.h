@@ -31,7 +31,6 @@ enum class Icon {
     NextBook,
     NextTopic,
     SaveBook,
-    SkipSave,
     SkipPage,
     Cross,
     Teacher,

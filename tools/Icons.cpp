@@ -418,12 +418,6 @@ void saveBook(QPainter &p, const QColor &accent) {
     p.restore();
 }
 
-void skipSave(QPainter &p, const QColor &accent) {
-    closedBook(p, QRectF(10, 8, 56, 80), accent);
-    badge(p, QPointF(70, 68), 24, QColor(255, 200, 40));
-    text(p, QRectF(46, 44, 48, 48), QString(QChar(0xBB)), 44, kInk);
-}
-
 void skipPage(QPainter &p) {
     page(p, QRectF(30, 34, 40, 58));
     QPainterPath hop;
@@ -471,7 +465,6 @@ const QHash<Icon, Painter> &painters() {
              arrowRight(p, 52, 66, 44, kMark);
          }},
         {Icon::SaveBook, saveBook},
-        {Icon::SkipSave, skipSave},
         {Icon::SkipPage, [](QPainter &p, const QColor &) { skipPage(p); }},
         {Icon::Cross, [](QPainter &p, const QColor &) { cross(p); }},
         {Icon::Teacher, [](QPainter &p, const QColor &) { apple(p); }},

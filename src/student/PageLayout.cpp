@@ -1,5 +1,7 @@
 #include "student/PageLayout.h"
 
+#include "student/WritingItems.h"
+
 #include "core/template/StoryTemplate.h"
 #include "ui/Twips.h"
 
@@ -129,19 +131,19 @@ QPoint saveButtonPlace(const BottomButtons &bottom, QSize startOver, QSize save,
     return {(gapLeft + bottom.studentMenu.x() - save.width()) / 2, bottom.startOver.y()};
 }
 
-std::array<bool, 8> writingItemsEnabled(const WritingPageFacts &page) {
-    std::array<bool, 8> enabled{};
+WritingItemFlags writingItemsEnabled(const WritingPageFacts &page) {
+    WritingItemFlags enabled{};
     auto set = [&enabled](int item, bool on) { enabled[static_cast<std::size_t>(item - 1)] = on; };
-    set(8, true);
+    set(BackToMenu, true);
     if (page.endPage) {
-        set(4, true);
-        set(7, true);
+        set(WriteAndSave, true);
+        set(StartOver, true);
         return enabled;
     }
-    set(7, !page.firstPage);
-    for (int item = 1; item <= std::clamp(page.layout, 0, 3); ++item)
+    set(StartOver, !page.firstPage);
+    for (int item = FirstChoice; item <= std::clamp(page.layout, 0, 3); ++item)
         set(item, true);
-    set(6, page.layout == kLayoutSimple && page.skipPages == 1);
+    set(SkipPage, page.layout == kLayoutSimple && page.skipPages == 1);
     return enabled;
 }
 

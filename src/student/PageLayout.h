@@ -67,13 +67,15 @@ QPoint skipButtonPlace(const QRect &writeButton);
 QPoint saveButtonPlace(const BottomButtons &bottom, QSize startOver, QSize save,
                        bool startOverShown);
 
-// Which of the writing screen's eight items a page offers, item 1 first.
+// Which of the writing screen's seven items a page offers, item 1 first.
 struct WritingPageFacts {
     bool endPage = false;
     int layout = 1;
     bool firstPage = true;
     int skipPages = 1;
 };
-std::array<bool, 8> writingItemsEnabled(const WritingPageFacts &page);
+inline constexpr int kWritingItemCount = 7;
+using WritingItemFlags = std::array<bool, kWritingItemCount>;
+WritingItemFlags writingItemsEnabled(const WritingPageFacts &page);
 
 } // namespace quillora

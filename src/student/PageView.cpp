@@ -40,6 +40,7 @@ PageView::PageView(PictureCache &pictures, QWidget *parent)
         part.text->setWordWrap(true);
         part.text->setAutoFillBackground(true);
         part.text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        part.text->setContentsMargins(6, 2, 6, 2); // the words never touch the card's border
         markStoryLabel(part.text, StoryLabel::PageText);
         part.read = new PictureButton(part.frame);
         part.read->setAccessibleName(u"Read aloud"_s);

@@ -9,7 +9,7 @@ enum WritingItem {
     SecondChoice,
     ThirdChoice,
     WriteAndSave,
-    SkipPage = 6,
+    SkipPage,
     StartOver,
     BackToMenu,
 };

@@ -5,6 +5,7 @@
 #include "core/template/StoryTemplate.h"
 #include "student/PageView.h"
 #include "student/PictureCache.h"
+#include "student/WritingItems.h"
 #include "ui/PictureButton.h"
 
 namespace quillora {
@@ -14,7 +15,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const char *const kItemNames[WritingScreen::kItemCount] = {
-    "Choice 1",  "Choice 2",   "Choice 3",    "Write and Save the Book", "Skip and Save the Book",
+    "Choice 1",  "Choice 2",   "Choice 3",    "Write and Save the Book",
     "Skip Page", "Start Over", "Student Menu"};
 
 } // namespace
@@ -52,10 +53,11 @@ void WritingScreen::hideButtons() {
 void WritingScreen::setWritingButtons(const WritingPageFacts &page, ScanSet &set,
                                       AnnouncementTable &announcements) {
     hideButtons();
-    // The end page keeps the picture buttons of the page before it; only 4, 7 and 8 show.
+    // The end page keeps the picture buttons of the page before it; only write and save,
+    // start over and the menu show.
     fillScanScreen(set, announcements, ScanScreen::WritingPage,
                    page.endPage ? kLayoutSimple : page.layout);
-    const std::array<bool, 8> enabled = writingItemsEnabled(page);
+    const WritingItemFlags enabled = writingItemsEnabled(page);
     for (int item = 1; item <= kItemCount; ++item) {
         set.setEnabled(item, enabled[static_cast<std::size_t>(item - 1)]);
         showItemPicture(item, set.picture(item), false);
@@ -66,21 +68,24 @@ void WritingScreen::setWritingButtons(const WritingPageFacts &page, ScanSet &set
     Q_EMIT buttonsShown();
 }
 
-void WritingScreen::placeButtons(const WritingPageFacts &page, const std::array<bool, 8> &enabled) {
+void WritingScreen::placeButtons(const WritingPageFacts &page, const WritingItemFlags &enabled) {
     const QPoint offset = m_page->pos();
     const QRect frame = m_page->frame(1)->geometry().translated(offset);
-    const bool startOver = enabled[6];
-    const BottomButtons bottom = bottomButtonPlaces(width(), frame.bottom() + 1, button(7)->size(),
-                                                    button(8)->size(), startOver);
-    button(7)->move(bottom.startOver);
-    button(8)->move(bottom.studentMenu);
+    const bool startOver = enabled[StartOver - 1];
+    PictureButton *over = button(StartOver);
+    PictureButton *menu = button(BackToMenu);
+    const BottomButtons bottom =
+        bottomButtonPlaces(width(), frame.bottom() + 1, over->size(), menu->size(), startOver);
+    over->move(bottom.startOver);
+    menu->move(bottom.studentMenu);
     if (page.endPage) {
-        button(4)->move(saveButtonPlace(bottom, button(7)->size(), button(4)->size(), startOver));
+        PictureButton *save = button(WriteAndSave);
+        save->move(saveButtonPlace(bottom, over->size(), save->size(), startOver));
         return;
     }
-    for (int item = 1; item <= page.layout && item <= 3; ++item)
+    for (int item = FirstChoice; item <= page.layout && item <= ThirdChoice; ++item)
         button(item)->move(m_page->selectButtonPlace(item).topLeft() + offset);
-    button(6)->move(skipButtonPlace(button(1)->geometry()));
+    button(SkipPage)->move(skipButtonPlace(button(FirstChoice)->geometry()));
 }
 
 void WritingScreen::showItemPicture(int item, const QString &picture, bool highlighted) {

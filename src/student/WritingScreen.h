@@ -15,13 +15,13 @@ class PictureButton;
 class PictureCache;
 class ScanSet;
 
-// The writing screen: the page on show and the eight buttons under and beside it - the
-// picture choices (1-3), write and save (4), skip and save (5), skip the page (6), start
-// over (7) and back to the student menu (8).
+// The writing screen: the page on show and the seven buttons under and beside it - the
+// picture choices (1-3), write and save (4), skip the page (5), start over (6) and back to
+// the student menu (7).
 class WritingScreen : public QWidget, public ScanDisplay {
     Q_OBJECT
 public:
-    static constexpr int kItemCount = 8;
+    static constexpr int kItemCount = kWritingItemCount;
 
     WritingScreen(PictureCache &pictures, QWidget *parent = nullptr);
 
@@ -44,7 +44,7 @@ Q_SIGNALS:
     void buttonsShown();
 
 private:
-    void placeButtons(const WritingPageFacts &page, const std::array<bool, 8> &enabled);
+    void placeButtons(const WritingPageFacts &page, const WritingItemFlags &enabled);
 
     PictureCache &m_pictures;
     PageView *m_page = nullptr;

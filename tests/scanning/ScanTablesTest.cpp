@@ -97,14 +97,14 @@ TEST(ScanScreens, FillingAScreenClearsTheFlagsAndSetsItsButtons) {
     AnnouncementTable announcements;
     set.setEnabled(40, true);
     fillScanScreen(set, announcements, ScanScreen::WritingPage, 2);
-    EXPECT_EQ(set.count(), 8);
+    EXPECT_EQ(set.count(), 7);
     EXPECT_FALSE(set.isEnabled(40));
     EXPECT_FALSE(set.anyEnabled());
     // A decision page's choices speak their own narration instead of a name.
     EXPECT_EQ(set.picture(1), u"aobj_check_button_only.jpg"_s);
     EXPECT_EQ(set.highlightedPicture(1), u"aobj_check_button_only_active.jpg"_s);
     EXPECT_EQ(announcements.at(1), QString());
-    EXPECT_EQ(announcements.at(8), u"announce_main_menu.wav"_s);
+    EXPECT_EQ(announcements.at(7), u"announce_main_menu.wav"_s);
 
     fillScanScreen(set, announcements, ScanScreen::WritingPage, 1);
     EXPECT_EQ(set.picture(1), u"aobj_write_button.jpg"_s);

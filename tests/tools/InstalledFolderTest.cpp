@@ -70,7 +70,7 @@ TEST(InstalledFolder, EveryFileTheScreensLoadByNameIsThere) {
                                  "aobj_button_no.jpg",
                                  "aobj_button_read_again.jpg",
                                  "aobj_button_skip_page.jpg",
-                                 "aobj_button_skip_save_book.jpg",
+
                                  "aobj_button_start_over.jpg",
                                  "aobj_button_write_save_book.jpg",
                                  "aobj_button_yes.jpg",

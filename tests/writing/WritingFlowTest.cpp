@@ -6,6 +6,7 @@
 #include "student/NoticePanel.h"
 #include "student/PageView.h"
 #include "student/TopicScreen.h"
+#include "student/WritingItems.h"
 #include "student/WritingScreen.h"
 #include "ui/PictureButton.h"
 
@@ -143,11 +144,11 @@ TEST_F(WritingFlow, SwitchUsersHearTheChoicesWhenTheScanReachesThem) {
 TEST_F(WritingFlow, StartOverAndSkippedPagesShapeTheBook) {
     logOn(kAccessStepScanning);
     startWriting();
-    chooseAll({1, 1, 1, 1, 1, 7});
+    chooseAll({1, 1, 1, 1, 1, WritingItem::StartOver});
     ASSERT_TRUE(
         runUntil(clock, [this] { return area->progress().direction == PageDirection::Back; }));
     EXPECT_EQ(area->noticePanel()->lines(), QStringList{u"Undoing"_s});
-    chooseAll({6, 1, 2, 1, 4, 2});
+    chooseAll({WritingItem::SkipPage, 1, 2, 1, 4, 2});
     ASSERT_TRUE(runToMenu());
     ASSERT_EQ(bookFiles(), QStringList{u"mystory_603_9999_1_7_206.msy"_s});
     EXPECT_EQ(file(bookFiles().front()),
@@ -161,7 +162,7 @@ TEST_F(WritingFlow, StartOverAndSkippedPagesShapeTheBook) {
 TEST_F(WritingFlow, WriteAndSaveWithNothingWrittenStartsOverWithoutABook) {
     logOn(kAccessTimedScanning);
     startWriting();
-    chooseAll({1, 6, 6, 2, 6, 4});
+    chooseAll({1, WritingItem::SkipPage, WritingItem::SkipPage, 2, WritingItem::SkipPage, 4});
     ASSERT_TRUE(runUntil(clock, [this] { return area->noticePanel()->isVisible(); }));
     EXPECT_EQ(area->noticePanel()->lines(),
               (QStringList{u"Oops!"_s, u"You didn't write any pages."_s, u"Let's Start Over"_s}));
@@ -169,8 +170,8 @@ TEST_F(WritingFlow, WriteAndSaveWithNothingWrittenStartsOverWithoutABook) {
     ASSERT_TRUE(runUntil(clock, [this] { return area->choicesAsked() == 7; }));
     EXPECT_EQ(story.currentPageId, 201);
     EXPECT_TRUE(area->progress().skippedPages.isEmpty());
-    EXPECT_EQ(shownWritingItems(), (QList<int>{1, 6, 8}));
-    choose(8);
+    EXPECT_EQ(shownWritingItems(), (QList<int>{1, 5, 7}));
+    choose(WritingItem::BackToMenu);
     ASSERT_TRUE(runToMenu());
     EXPECT_TRUE(bookFiles().isEmpty());
     const QStringList log = fileLines(file(u"stats_603.sta"_s));
@@ -188,14 +189,14 @@ TEST_F(WritingFlow, ThePagesOfferTheirButtons) {
         writeFoxStory(fresh.folder);
         fresh.logOn(kAccessMouse, skipPages);
         fresh.startWriting();
-        const QList<int> skip = skipPages == 1 ? QList<int>{6} : QList<int>{};
+        const QList<int> skip = skipPages == 1 ? QList<int>{5} : QList<int>{};
         // The buttons each page shows, and the one the student then chooses.
         const std::pair<QList<int>, int> walk[] = {
-            {QList<int>{1} + skip + QList<int>{8}, 1},    // first page: no start over
-            {QList<int>{1} + skip + QList<int>{7, 8}, 1}, // 202
-            {{1, 2, 7, 8}, 2},                            // the decision, never a skip
-            {QList<int>{1} + skip + QList<int>{7, 8}, 1}, // 206
-            {{4, 7, 8}, 8},                               // the end page
+            {QList<int>{1} + skip + QList<int>{7}, 1},    // first page: no start over
+            {QList<int>{1} + skip + QList<int>{6, 7}, 1}, // 202
+            {{1, 2, 6, 7}, 2},                            // the decision, never a skip
+            {QList<int>{1} + skip + QList<int>{6, 7}, 1}, // 206
+            {{4, 6, 7}, 7},                               // the end page
         };
         fresh.choose(1); // the topic
         for (const auto &[shown, item] : walk) {
@@ -217,7 +218,7 @@ TEST_F(WritingFlow, LeavingMidwaySavesNothingAndLogsThePathByMouseOnly) {
         writeFoxStory(fresh.folder);
         fresh.logOn(mode);
         fresh.startWriting();
-        fresh.chooseAll({1, 1, 1, 1, 1, 8});
+        fresh.chooseAll({1, 1, 1, 1, 1, WritingItem::BackToMenu});
         ASSERT_TRUE(fresh.runToMenu());
         EXPECT_TRUE(fresh.bookFiles().isEmpty());
         const QStringList log = fileLines(fresh.file(u"stats_603.sta"_s));
@@ -234,7 +235,7 @@ TEST_F(WritingFlow, TheLastPageIsAnnouncedUntilTheEndHasBeenSeen) {
     ASSERT_TRUE(runUntil(clock, [this] { return area->progress().reachedEnd; }));
     EXPECT_EQ(sound.played().count(u"announce_last_page.wav"_s), 1);
     EXPECT_EQ(area->progress().lastShownPageIndex, 6); // the end page is not a page of the book
-    chooseAll({7, 1, 1, 2});
+    chooseAll({WritingItem::StartOver, 1, 1, 2});
     ASSERT_TRUE(runUntil(clock, [this] { return area->isWaitingForClick(); }));
     EXPECT_EQ(story.currentPageId, 206);
     EXPECT_EQ(sound.played().count(u"announce_last_page.wav"_s), 1);

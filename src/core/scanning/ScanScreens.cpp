@@ -37,7 +37,6 @@ QList<ScanButton> writingPageItems(int pageLayout) {
         choice,
         choice,
         {u"aobj_button_write_save_book.jpg"_s, u"announce_write_save_book.wav"_s},
-        {u"aobj_button_skip_save_book.jpg"_s, u"announce_skip_save_book.wav"_s},
         {u"aobj_button_skip_page.jpg"_s, u"announce_skip_page.wav"_s},
         {u"aobj_button_start_over.jpg"_s, u"announce_start_over.wav"_s},
         {u"aobj_main_menu_button.jpg"_s, u"announce_main_menu.wav"_s},
