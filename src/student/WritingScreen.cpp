@@ -3,6 +3,7 @@
 #include "core/scanning/ScanScreens.h"
 #include "core/scanning/ScanSet.h"
 #include "core/template/StoryTemplate.h"
+#include "student/ButtonColumn.h"
 #include "student/PageView.h"
 #include "student/PictureCache.h"
 #include "student/WritingItems.h"
@@ -21,33 +22,27 @@ const char *const kItemNames[WritingScreen::kItemCount] = {
 } // namespace
 
 WritingScreen::WritingScreen(PictureCache &pictures, QWidget *parent)
-    : QWidget(parent)
-    , m_pictures(pictures) {
+    : QWidget(parent) {
     setAccessibleName(u"Writing"_s);
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(0, 102, 136));
     setPalette(colours);
     m_page = new PageView(pictures, this);
-    for (int item = 1; item <= kItemCount; ++item) {
-        auto *shown = new PictureButton(this);
-        shown->setAccessibleName(QLatin1String(kItemNames[item - 1]));
-        shown->setFocusPolicy(Qt::NoFocus);
-        shown->hide();
-        connect(shown, &PictureButton::clicked, this, [this, item] { Q_EMIT itemClicked(item); });
-        m_buttons[static_cast<std::size_t>(item - 1)] = shown;
-    }
+    QStringList names;
+    for (const char *name : kItemNames)
+        names.append(QLatin1String(name));
+    // The buttons take the size of their artwork; each page places the ones it offers.
+    m_buttons = new ButtonColumn(pictures, this, QList<QRect>(kItemCount), names);
+    connect(m_buttons, &ButtonColumn::itemClicked, this, &WritingScreen::itemClicked);
 }
 
 PictureButton *WritingScreen::button(int item) const {
-    if (item < 1 || item > kItemCount)
-        return nullptr;
-    return m_buttons[static_cast<std::size_t>(item - 1)];
+    return m_buttons->button(item);
 }
 
 void WritingScreen::hideButtons() {
-    for (PictureButton *each : m_buttons)
-        each->hide();
+    m_buttons->hideAll();
 }
 
 void WritingScreen::setWritingButtons(const WritingPageFacts &page, ScanSet &set,
@@ -89,20 +84,14 @@ void WritingScreen::placeButtons(const WritingPageFacts &page, const WritingItem
 }
 
 void WritingScreen::showItemPicture(int item, const QString &picture, bool highlighted) {
-    PictureButton *shown = button(item);
-    if (!shown)
-        return;
-    const QPixmap normal = m_pictures.artwork(picture);
-    shown->setPictures(normal, normal);
-    shown->setHighlighted(highlighted);
+    m_buttons->showItemPicture(item, picture, highlighted);
 }
 
 void WritingScreen::setItemVisible(int item, bool visible) {
-    if (PictureButton *shown = button(item)) {
-        shown->setVisible(visible);
-        if (visible)
-            shown->raise();
-    }
+    m_buttons->setItemVisible(item, visible);
+    // Over the page they act on, never under it.
+    if (visible)
+        button(item)->raise();
 }
 
 } // namespace quillora

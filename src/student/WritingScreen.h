@@ -10,6 +10,7 @@
 namespace quillora {
 
 class AnnouncementTable;
+class ButtonColumn;
 class PageView;
 class PictureButton;
 class PictureCache;
@@ -46,9 +47,8 @@ Q_SIGNALS:
 private:
     void placeButtons(const WritingPageFacts &page, const WritingItemFlags &enabled);
 
-    PictureCache &m_pictures;
     PageView *m_page = nullptr;
-    std::array<PictureButton *, kItemCount> m_buttons{};
+    ButtonColumn *m_buttons = nullptr;
 };
 
 } // namespace quillora
