@@ -24,12 +24,4 @@ inline void installFixture(const TempAppFolder &app, const QString &name,
     app.write(as.isEmpty() ? name : as, fixtureBytes(name));
 }
 
-// Lines joined with CR LF, as the program writes them.
-inline QByteArray crlf(const QStringList &lines) {
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toUtf8() + "\r\n";
-    return bytes;
-}
-
 } // namespace quillora::test

@@ -15,13 +15,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-QByteArray crlf(const QStringList &lines) {
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toUtf8() + "\r\n";
-    return bytes;
-}
-
 TEST(StatisticsText, DatesNumbersAndDurations) {
     const std::pair<QDateTime, QString> dates[] = {
         {QDateTime(QDate(2013, 3, 7), QTime(14, 5)), u"3/7/13 02:05 PM"_s},

@@ -3,6 +3,7 @@
 #include "core/AppFolder.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace quillora::test {
@@ -26,6 +27,14 @@ private:
     QTemporaryDir m_dir;
     AppFolder m_folder;
 };
+
+// Lines joined with CR LF, as the program writes them.
+inline QByteArray crlf(const QStringList &lines) {
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
 
 // The folder the build generated.
 QString installedAppDir();

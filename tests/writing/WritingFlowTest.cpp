@@ -17,13 +17,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-QByteArray crlf(const QStringList &lines) {
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toUtf8() + "\r\n";
-    return bytes;
-}
-
 QStringList fileLines(const QByteArray &bytes) {
     return QString::fromUtf8(bytes).split(u"\r\n"_s, Qt::SkipEmptyParts);
 }
