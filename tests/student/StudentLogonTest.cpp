@@ -128,5 +128,16 @@ TEST_F(StudentLogon, TheNameSelectedWhenTheNoticeIsDismissedLogsOn) {
     EXPECT_EQ(session.profile.studentNumber, 602);
 }
 
+TEST_F(StudentLogon, AnUnreadableProfileIsNamedOnceAndTheOthersStayListed) {
+    folder.write(u"student_609.lgn"_s, "Zed\r\nnot a number\r\n");
+    openLogon();
+    area().logonPanel()->mainMenuButton()->click();
+    settle();
+    openLogon();
+    ASSERT_EQ(messages.shown.size(), 1) << messages.shown.join(u'|').toStdString();
+    EXPECT_TRUE(messages.shown.front().contains(u"student_609.lgn"_s));
+    EXPECT_EQ(area().logonPanel()->studentList()->count(), 3); // Teacher, Maya and Leo
+}
+
 } // namespace
 } // namespace quillora::test
