@@ -40,19 +40,10 @@ QByteArray oldBytes(const char *tag, qsizetype size) {
 }
 
 StoryTemplate threePageStory(int storyId, qsizetype textSize) {
-    StoryTemplate story;
-    story.storyId = storyId;
+    StoryTemplate story = test::linearStory(storyId, 3);
     story.storyTitle = u"New"_s;
-    for (int slot = 1; slot <= 3; ++slot) {
-        TemplatePage &page = story.page(slot);
-        page.inUse = true;
-        page.pageId = 101 + slot;
-        page.layout = kLayoutSimple;
-        for (PageChoice &choice : page.choices)
-            choice.prevPageId = slot == 1 ? 0 : 100 + slot;
-        page.choice(1).nextPageId = slot == 3 ? 0 : 102 + slot;
-        page.choice(1).text = QString(textSize, u't');
-    }
+    for (int slot = 1; slot <= 3; ++slot)
+        story.page(slot).choice(1).text = QString(textSize, u't');
     return story;
 }
 

@@ -24,18 +24,7 @@ const QString kBookFixture = QStringLiteral("mystory_601_4999_1_12_106.msy");
 
 // Five simple pages 102..106 in slots 1..5, one path.
 StoryTemplate linearStory() {
-    StoryTemplate story;
-    story.storyId = 7;
-    for (int slot = 1; slot <= 5; ++slot) {
-        TemplatePage &page = story.page(slot);
-        page.inUse = true;
-        page.pageId = 101 + slot;
-        page.layout = kLayoutSimple;
-        for (PageChoice &choice : page.choices)
-            choice.prevPageId = slot == 1 ? 0 : 100 + slot;
-        page.choice(1).nextPageId = slot == 5 ? 0 : 102 + slot;
-    }
-    return story;
+    return test::linearStory(7, 5);
 }
 
 QList<int> ids(std::initializer_list<int> list) {

@@ -2,6 +2,7 @@
 
 #include "FakeServices.h"
 #include "TempAppFolder.h"
+#include "core/template/StoryTemplate.h"
 
 #include <QFile>
 #include <QString>
@@ -10,6 +11,22 @@
 #include <stdexcept>
 
 namespace quillora::test {
+
+// One path of simple pages 102, 103, ... in slots 1.., each leading to the next.
+inline StoryTemplate linearStory(int storyId, int pages) {
+    StoryTemplate story;
+    story.storyId = storyId;
+    for (int slot = 1; slot <= pages; ++slot) {
+        TemplatePage &page = story.page(slot);
+        page.inUse = true;
+        page.pageId = 101 + slot;
+        page.layout = kLayoutSimple;
+        for (PageChoice &choice : page.choices)
+            choice.prevPageId = slot == 1 ? 0 : 100 + slot;
+        page.choice(1).nextPageId = slot == pages ? 0 : 102 + slot;
+    }
+    return story;
+}
 
 inline QByteArray fixtureBytes(const QString &name) {
     QFile file(QStringLiteral(QUILLORA_TEST_SOURCE_DIR "/core/fixtures/") + name);
