@@ -7,8 +7,9 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qcoro-qt6-dev
     libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
-    libgcab-dev libcurl4-openssl-dev
-    espeak-ng
+    qt6-charts-dev
+    libgcab-dev libcurl4-openssl-dev gcab cabextract python3-pyftpdlib python3-openssl
+    espeak-ng libespeak-ng-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick poppler-utils
     fonts-dejavu-core clang-format clang libclang-rt-14-dev
