@@ -18,6 +18,7 @@ TestWorld::TestWorld(TempAppFolder::Contents contents)
     m_services.sound = &sound;
     m_services.music = &music;
     m_services.recorder = &recorder;
+    m_services.voice = &voice;
     m_services.messages = &messages;
     m_services.fileDialogs = &fileDialogs;
     m_services.shell = &shell;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeComputerVoice.h"
 #include "FakeMessages.h"
 #include "FakeMusicChannel.h"
 #include "FakeRecorder.h"
@@ -31,6 +32,7 @@ public:
     FakeSoundPlayer sound;
     FakeMusicChannel music;
     FakeRecorder recorder;
+    FakeComputerVoice voice;
     FakeFileDialogs fileDialogs;
     RecordingShell shell;
     RecordingPrinter printer;

@@ -4,6 +4,7 @@ namespace quillora {
 
 class AppFolder;
 class Clock;
+class ComputerVoice;
 class FileDialogs;
 class Messages;
 class MusicChannel;
@@ -21,6 +22,7 @@ struct Services {
     SoundPlayer *sound = nullptr;
     MusicChannel *music = nullptr;
     Recorder *recorder = nullptr;
+    ComputerVoice *voice = nullptr;
     Messages *messages = nullptr;
     FileDialogs *fileDialogs = nullptr;
     Shell *shell = nullptr;
