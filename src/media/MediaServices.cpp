@@ -1,5 +1,6 @@
 #include "media/MediaServices.h"
 
+#include "media/EspeakVoice.h"
 #include "media/NullMedia.h"
 #include "media/SdlAudio.h"
 #include "media/SdlMusicChannel.h"
@@ -22,6 +23,7 @@ public:
     SoundPlayer &sound() override { return m_sound; }
     MusicChannel &music() override { return m_music; }
     Recorder &recorder() override { return m_recorder; }
+    ComputerVoice &voice() override { return *m_voice; }
     QString driverName() const override { return m_audio->driverName(); }
 
 private:
@@ -29,6 +31,7 @@ private:
     SdlRecorder m_recorder;
     SdlSoundPlayer m_sound;
     SdlMusicChannel m_music;
+    std::unique_ptr<ComputerVoice> m_voice = createComputerVoice();
 };
 
 class SilentMediaServices : public MediaServices {
@@ -40,12 +43,14 @@ public:
     SoundPlayer &sound() override { return m_sound; }
     MusicChannel &music() override { return m_music; }
     Recorder &recorder() override { return m_recorder; }
+    ComputerVoice &voice() override { return *m_voice; }
     QString driverName() const override { return {}; }
 
 private:
     NullRecorder m_recorder;
     NullSoundPlayer m_sound;
     NullMusicChannel m_music;
+    std::unique_ptr<ComputerVoice> m_voice = createComputerVoice();
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 namespace quillora {
 
 class AppFolder;
+class ComputerVoice;
 class Messages;
 class MusicChannel;
 class Recorder;
@@ -21,6 +22,8 @@ public:
     virtual SoundPlayer &sound() = 0;
     virtual MusicChannel &music() = 0;
     virtual Recorder &recorder() = 0;
+    // Needs no sound device: it only writes files.
+    virtual ComputerVoice &voice() = 0;
 
     // The sound driver in use ("dummy" when the machine has no sound card), or the empty
     // text when none opened and everything is silent.

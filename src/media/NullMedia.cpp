@@ -59,4 +59,8 @@ Result<void> NullRecorder::save(const QString &path) {
     return FileError{QStringLiteral("Nothing was recorded"), QFileInfo(path).fileName()};
 }
 
+Result<void> NullComputerVoice::speakToFile(const QString &, const QString &, const QString &path) {
+    return FileError{m_reason, QFileInfo(path).fileName()};
+}
+
 } // namespace quillora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/services/ComputerVoice.h"
 #include "core/services/MusicChannel.h"
 #include "core/services/Recorder.h"
 #include "media/VoicePlayer.h"
@@ -57,6 +58,20 @@ public:
     Result<void> save(const QString &path) override;
     void close() override {}
     bool isCapturing() const override { return false; }
+};
+
+// No speech data: every text is refused with the reason, and the old file stays.
+class NullComputerVoice : public ComputerVoice {
+public:
+    explicit NullComputerVoice(QString reason)
+        : m_reason(std::move(reason)) {}
+
+    bool isAvailable() const override { return false; }
+    Result<void> speakToFile(const QString &text, const QString &language,
+                             const QString &path) override;
+
+private:
+    QString m_reason;
 };
 
 } // namespace quillora
