@@ -17,6 +17,7 @@ namespace quillora {
 
 namespace {
 
+constexpr int kSampleRate = 22050;
 const QString kCannotSpeak = QStringLiteral("The computer voice cannot be used on this computer");
 
 // The one engine of the process, guarded by its lock.
@@ -141,7 +142,13 @@ Result<void> EspeakVoice::speakToFile(const QString &text, const QString &langua
     auto samples = synthesize(text, name);
     if (!samples)
         return samples.error();
-    return writeWav(path, *samples, espeak_ng_GetSampleRate());
+    // The library's own voices speak at 22050 Hz; an add-on voice at another rate would
+    // give recordings the rest of the program does not expect.
+    if (espeak_ng_GetSampleRate() != kSampleRate)
+        return FileError{QStringLiteral("The computer voice for \"") + language +
+                             QStringLiteral("\" does not speak at 22050 Hz"),
+                         name};
+    return writeWav(path, *samples, kSampleRate);
 }
 
 std::unique_ptr<ComputerVoice> createComputerVoice() {

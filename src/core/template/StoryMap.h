@@ -11,7 +11,9 @@ namespace quillora {
 struct MapBranch {
     int choice = 1;
     int pageId = 0; // the page it leads to; 0 when it leads nowhere
-    int index = -1; // that page in StoryMap::pages; -1 when it leads nowhere
+    // That page in StoryMap::pages; -1 when the branch is drawn leading nowhere: no page, a
+    // page that is not there, or one already on the map (a damaged template's loop).
+    int index = -1;
     // The lane the branch runs in, one depth further on: its page's lane, or for a branch
     // that leads nowhere the lane kept free for it, so its stub never crosses a page.
     int lane = 0;
