@@ -18,7 +18,7 @@ QString pictureReason(const TemplatePage &page, int choice) {
     return QStringLiteral("A Picture is required for choice number ") + QString::number(choice);
 }
 
-// The number goes in as the old line printer wrote it, with a space for its sign.
+// The number goes in in its line-printer form, a space standing for its sign.
 QString endsInDecisionReason(int choice) {
     return QStringLiteral("The end of path number  %1 cannot end with a decision").arg(choice);
 }
