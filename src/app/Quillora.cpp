@@ -90,6 +90,7 @@ bool Quillora::start(QSize screenSize) {
     m_services.sound = &m_media->sound();
     m_services.music = &m_media->music();
     m_services.recorder = &m_media->recorder();
+    m_services.voice = &m_media->voice();
     m_scan = std::make_unique<ScanEngine>(*m_services.clock, *m_services.sound);
 
     m_studentForm = std::make_unique<StudentForm>(m_services, m_state, *m_scan);
