@@ -12,11 +12,13 @@ namespace quillora {
 
 namespace {
 
-constexpr QSize kPictureBox(200, 150);
+constexpr QSize kPictureBox(160, 120);
 
 QLabel *whiteLabel(const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: white;"));
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(p);
     return label;
 }
 
@@ -40,12 +42,14 @@ ChoicePanel::ChoicePanel(int number, QWidget *parent)
     m_sections->addWidget(buildSoundSection());
     m_sections->addWidget(buildRecordingSection());
 
+    auto *body = new QHBoxLayout;
+    body->addWidget(m_sections, 1);
+    body->addWidget(buildSequenceRow());
     auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(8, 6, 8, 6);
-    column->setSpacing(4);
+    column->setContentsMargins(8, 4, 8, 4);
+    column->setSpacing(2);
     column->addWidget(m_title);
-    column->addWidget(m_sections, 1);
-    column->addWidget(buildSequenceRow());
+    column->addLayout(body, 1);
 }
 
 QPushButton *ChoicePanel::makeButton(const QString &caption, Action action) {
@@ -77,15 +81,15 @@ QWidget *ChoicePanel::buildPictureSection() {
 
     auto *buttons = new QGridLayout;
     buttons->addWidget(makeButton(QStringLiteral("Update Picture"), Action::AddPicture), 0, 0);
-    buttons->addWidget(makeButton(QStringLiteral("Clear Picture"), Action::ClearPicture), 0, 1);
-    buttons->addWidget(makeButton(QStringLiteral("Picture Information"), Action::PictureInfo), 0,
-                       2);
-    buttons->addWidget(sectionButton(QStringLiteral("Text"), Section::Text), 1, 0);
+    buttons->addWidget(makeButton(QStringLiteral("Clear Picture"), Action::ClearPicture), 1, 0);
+    buttons->addWidget(makeButton(QStringLiteral("Picture Information"), Action::PictureInfo), 2,
+                       0);
+    buttons->addWidget(sectionButton(QStringLiteral("Text"), Section::Text), 0, 1);
     QPushButton *recording = sectionButton(QStringLiteral("Recording"), Section::Recording);
     // Narration recording arrives with its own controls; until then there is nothing to open.
     recording->hide();
     buttons->addWidget(recording, 1, 1);
-    buttons->addWidget(sectionButton(QStringLiteral("Sound FX"), Section::SoundEffect), 1, 2);
+    buttons->addWidget(sectionButton(QStringLiteral("Sound FX"), Section::SoundEffect), 2, 1);
 
     auto *side = new QVBoxLayout;
     side->addWidget(m_pictureNameLabel);
@@ -103,6 +107,8 @@ QWidget *ChoicePanel::buildTextSection() {
     section->setObjectName(QStringLiteral("FrameSectionPageText%1").arg(m_number));
     m_textBox = new QPlainTextEdit(section);
     m_textBox->setTabChangesFocus(true);
+    // The section opens over the picture's place: the box keeps to that height.
+    m_textBox->setFixedHeight(kPictureBox.height() - 40);
     m_textBox->setAccessibleName(QStringLiteral("Page text of choice %1").arg(m_number));
     connect(m_textBox, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_settingText)
@@ -150,17 +156,25 @@ QWidget *ChoicePanel::buildRecordingSection() {
 }
 
 QWidget *ChoicePanel::buildSequenceRow() {
+    // Backwards on the left, onwards on the right, as the pages run across the screen.
     auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
+    auto *layout = new QGridLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(makeButton(QStringLiteral("Previous Page"), Action::PreviousPage));
+    layout->addWidget(makeButton(QStringLiteral("Previous Page"), Action::PreviousPage), 0, 0);
     layout->addWidget(
-        makeButton(QStringLiteral("Add a New Page BEFORE This Page"), Action::InsertBefore));
+        makeButton(QStringLiteral("Add a New Page BEFORE This Page"), Action::InsertBefore), 1, 0);
+    layout->addWidget(makeButton(QStringLiteral("Copy"), Action::Copy), 2, 0);
+    layout->addWidget(makeButton(QStringLiteral("Next Page"), Action::NextPage), 0, 1);
     layout->addWidget(
-        makeButton(QStringLiteral("Add a New Page AFTER This Page"), Action::InsertAfter));
-    layout->addWidget(makeButton(QStringLiteral("Copy"), Action::Copy));
-    layout->addWidget(makeButton(QStringLiteral("Paste"), Action::Paste));
-    layout->addWidget(makeButton(QStringLiteral("Next Page"), Action::NextPage));
+        makeButton(QStringLiteral("Add a New Page AFTER This Page"), Action::InsertAfter), 1, 1);
+    layout->addWidget(makeButton(QStringLiteral("Paste"), Action::Paste), 2, 1);
+    layout->setRowStretch(3, 1);
+    // The buttons keep their places as others come and go from page to page.
+    for (QPushButton *button : row->findChildren<QPushButton *>()) {
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+    }
     return row;
 }
 

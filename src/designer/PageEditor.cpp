@@ -23,7 +23,9 @@ const QColor kDecision(0, 0, 0);
 
 QLabel *whiteLabel(const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: white;"));
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(p);
     label->setWordWrap(true);
     return label;
 }
@@ -50,6 +52,8 @@ PageEditor::PageEditor(const Services &services, StoryTemplate &story, QWidget *
         services.folder->filePath(QStringLiteral("aobj_teacher_start.jpg")), this);
     auto *panels = new QVBoxLayout;
     panels->addWidget(buildLayoutBar(), 0, Qt::AlignHCenter);
+    // The panels in use stand in the middle of the height, one page's worth at a time.
+    panels->addStretch(1);
     QList<QWidget *> targets;
     for (int k = 1; k <= kChoicesPerPage; ++k) {
         auto *choice = new ChoicePanel(k, this);
@@ -65,15 +69,20 @@ PageEditor::PageEditor(const Services &services, StoryTemplate &story, QWidget *
         row->addWidget(preview);
         if (k == 1)
             row->addWidget(buildPathFrame());
-        panels->addLayout(row, 1);
+        panels->addLayout(row);
     }
+    panels->addStretch(1);
     m_previous->setTargets(targets);
     auto *outer = new QHBoxLayout(this);
     outer->setContentsMargins(8, 4, 8, 4);
     outer->setSpacing(0);
     outer->addWidget(m_previous);
     outer->addLayout(panels, 1);
-    showPageLayout(kLayoutSimple);
+    for (int k = 2; k <= kChoicesPerPage; ++k) {
+        panel(k)->hide();
+        following(k)->hide();
+    }
+    m_pathFrame->hide();
 }
 
 PageEditor::~PageEditor() = default;
@@ -91,7 +100,9 @@ QWidget *PageEditor::buildLayoutBar() {
                                           QStringLiteral("Three Choices")};
     for (int k = 1; k <= 3; ++k) {
         auto *option = new QRadioButton(captions[static_cast<std::size_t>(k - 1)], bar);
-        option->setStyleSheet(QStringLiteral("color: white;"));
+        QPalette white = option->palette();
+        white.setColor(QPalette::WindowText, Qt::white);
+        option->setPalette(white);
         m_layoutOptions[static_cast<std::size_t>(k - 1)] = option;
         m_layoutGroup->addButton(option, k);
         row->addWidget(option);
@@ -167,7 +178,13 @@ void PageEditor::showChoicePicture(int k) {
     p->setPicture(m_thumbnails.picture(path, p->pictureBox()), choice.picture);
 }
 
+bool PageEditor::hasPage() const {
+    return StoryTemplate::isSlot(m_story.currentPageIndex);
+}
+
 void PageEditor::loadPageIntoEditor() {
+    if (!hasPage())
+        return;
     m_loading = true;
     for (int k = 1; k <= kChoicesPerPage; ++k) {
         showChoicePicture(k);
@@ -183,6 +200,8 @@ void PageEditor::loadPageIntoEditor() {
 }
 
 void PageEditor::clearPageEditor() {
+    if (!hasPage())
+        return;
     m_loading = true;
     for (int k = 1; k <= kChoicesPerPage; ++k) {
         panel(k)->setPicture({}, {});
@@ -196,6 +215,8 @@ void PageEditor::clearPageEditor() {
 }
 
 void PageEditor::showPageLayout(int layout) {
+    if (!hasPage())
+        return;
     layout = std::clamp(layout, kLayoutSimple, kLayoutThreeChoices);
     for (int k = 1; k <= kChoicesPerPage; ++k)
         panel(k)->setVisible(k <= layout);

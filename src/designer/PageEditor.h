@@ -68,6 +68,8 @@ private:
     QList<QPixmap> pagePictures(int pageId);
     QPixmap thumbnail(const QString &storedName);
     void showChoicePicture(int k);
+    // Whether a page is current: nothing is shown before a template is started or opened.
+    bool hasPage() const;
     TemplatePage &page() { return m_story.page(m_story.currentPageIndex); }
 
     // PageEditorActions.cpp: what the controls do.
