@@ -2,9 +2,8 @@
 // following pages carry nine thumbnails of 1600 x 1200 photographs (median and worst of 100
 // page changes), and how long inserting and deleting a page take in a 499-page template.
 
+#include "FakeMessages.h"
 #include "core/AppFolder.h"
-#include "core/services/FileDialogs.h"
-#include "core/services/Messages.h"
 #include "core/template/PageGraph.h"
 #include "designer/PageEditor.h"
 
@@ -21,13 +20,6 @@
 using namespace quillora;
 
 namespace {
-
-class SilentMessages : public Messages {
-public:
-    AsyncOp<void> inform(const QString &) override { return AsyncOp<void>::ready(); }
-    AsyncOp<bool> askYesNo(const QString &) override { return AsyncOp<bool>::ready(true); }
-    AsyncOp<bool> askOkCancel(const QString &) override { return AsyncOp<bool>::ready(true); }
-};
 
 struct Figures {
     double median = 0;
@@ -77,7 +69,7 @@ Figures pageChanges(const QTemporaryDir &dir) {
     std::vector<QString> photos;
     for (int n = 0; n < 12; ++n)
         photos.push_back(photograph(dir, n));
-    SilentMessages messages;
+    test::FakeMessages messages;
     const AppFolder folder(dir.path());
     Services services;
     services.folder = &folder;
