@@ -78,18 +78,20 @@ QWidget *ChoicePanel::buildPictureSection() {
     m_picture->setAccessibleName(QStringLiteral("Picture of choice %1").arg(m_number));
     m_pictureNameLabel = whiteLabel(QString(), section);
     m_pictureNameLabel->setWordWrap(true);
+    // A long path must not widen the panel past the screen; the whole name is in the tooltip.
+    m_pictureNameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
-    auto *buttons = new QGridLayout;
-    buttons->addWidget(makeButton(QStringLiteral("Update Picture"), Action::AddPicture), 0, 0);
-    buttons->addWidget(makeButton(QStringLiteral("Clear Picture"), Action::ClearPicture), 1, 0);
-    buttons->addWidget(makeButton(QStringLiteral("Picture Information"), Action::PictureInfo), 2,
-                       0);
-    buttons->addWidget(sectionButton(QStringLiteral("Text"), Section::Text), 0, 1);
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(2);
+    buttons->addWidget(makeButton(QStringLiteral("Update Picture"), Action::AddPicture));
+    buttons->addWidget(makeButton(QStringLiteral("Clear Picture"), Action::ClearPicture));
+    buttons->addWidget(makeButton(QStringLiteral("Picture Information"), Action::PictureInfo));
+    buttons->addWidget(sectionButton(QStringLiteral("Text"), Section::Text));
     QPushButton *recording = sectionButton(QStringLiteral("Recording"), Section::Recording);
     // Narration recording arrives with its own controls; until then there is nothing to open.
     recording->hide();
-    buttons->addWidget(recording, 1, 1);
-    buttons->addWidget(sectionButton(QStringLiteral("Sound FX"), Section::SoundEffect), 2, 1);
+    buttons->addWidget(recording);
+    buttons->addWidget(sectionButton(QStringLiteral("Sound FX"), Section::SoundEffect));
 
     auto *side = new QVBoxLayout;
     side->addWidget(m_pictureNameLabel);
@@ -129,14 +131,17 @@ QWidget *ChoicePanel::buildSoundSection() {
     section->setObjectName(QStringLiteral("FrameSectionSFX%1").arg(m_number));
     m_soundEffectLabel = whiteLabel(QString(), section);
     m_soundEffectLabel->setWordWrap(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(QStringLiteral("Add a Sound Effect"), Action::AddSoundEffect));
+    m_soundEffectLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto *buttons = new QGridLayout;
+    buttons->addWidget(makeButton(QStringLiteral("Add a Sound Effect"), Action::AddSoundEffect), 0,
+                       0);
     buttons->addWidget(
-        makeButton(QStringLiteral("Clear the Sound Effect"), Action::ClearSoundEffect));
-    buttons->addWidget(makeButton(QStringLiteral("Play Sound Effect"), Action::PlaySoundEffect));
+        makeButton(QStringLiteral("Clear the Sound Effect"), Action::ClearSoundEffect), 0, 1);
+    buttons->addWidget(makeButton(QStringLiteral("Play Sound Effect"), Action::PlaySoundEffect), 1,
+                       0);
     auto *close = sectionButton(QStringLiteral("Close"), Section::Picture);
     close->setAccessibleName(QStringLiteral("Close the sound effect of choice %1").arg(m_number));
-    buttons->addWidget(close);
+    buttons->addWidget(close, 1, 1);
     auto *column = new QVBoxLayout(section);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(whiteLabel(QStringLiteral("Sound Effect Wave File (Optional)"), section));
@@ -156,19 +161,20 @@ QWidget *ChoicePanel::buildRecordingSection() {
 }
 
 QWidget *ChoicePanel::buildSequenceRow() {
-    // Backwards on the left, onwards on the right, as the pages run across the screen.
+    // Backwards first, onwards last, as the pages run across the screen.
     auto *row = new QWidget(this);
-    auto *layout = new QGridLayout(row);
+    auto *layout = new QVBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(makeButton(QStringLiteral("Previous Page"), Action::PreviousPage), 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(makeButton(QStringLiteral("Previous Page"), Action::PreviousPage));
     layout->addWidget(
-        makeButton(QStringLiteral("Add a New Page BEFORE This Page"), Action::InsertBefore), 1, 0);
-    layout->addWidget(makeButton(QStringLiteral("Copy"), Action::Copy), 2, 0);
-    layout->addWidget(makeButton(QStringLiteral("Next Page"), Action::NextPage), 0, 1);
+        makeButton(QStringLiteral("Add a New Page BEFORE This Page"), Action::InsertBefore));
     layout->addWidget(
-        makeButton(QStringLiteral("Add a New Page AFTER This Page"), Action::InsertAfter), 1, 1);
-    layout->addWidget(makeButton(QStringLiteral("Paste"), Action::Paste), 2, 1);
-    layout->setRowStretch(3, 1);
+        makeButton(QStringLiteral("Add a New Page AFTER This Page"), Action::InsertAfter));
+    layout->addWidget(makeButton(QStringLiteral("Next Page"), Action::NextPage));
+    layout->addWidget(makeButton(QStringLiteral("Copy"), Action::Copy));
+    layout->addWidget(makeButton(QStringLiteral("Paste"), Action::Paste));
+    layout->addStretch(1);
     // The buttons keep their places as others come and go from page to page.
     for (QPushButton *button : row->findChildren<QPushButton *>()) {
         QSizePolicy policy = button->sizePolicy();
@@ -194,6 +200,7 @@ void ChoicePanel::setPicture(const QPixmap &picture, const QString &name) {
         m_picture->setText(name.isEmpty() ? QStringLiteral("No Picture") : QString());
     m_pictureName = name;
     m_pictureNameLabel->setText(name);
+    m_pictureNameLabel->setToolTip(name);
 }
 
 QSize ChoicePanel::pictureBox() const {
@@ -213,6 +220,7 @@ QString ChoicePanel::text() const {
 void ChoicePanel::setSoundEffectName(const QString &name) {
     m_soundEffectName = name;
     m_soundEffectLabel->setText(name);
+    m_soundEffectLabel->setToolTip(name);
 }
 
 void ChoicePanel::showSection(Section section) {

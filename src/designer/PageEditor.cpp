@@ -65,10 +65,11 @@ PageEditor::PageEditor(const Services &services, StoryTemplate &story, QWidget *
         connect(choice, &ChoicePanel::textEdited, this, &PageEditor::onTextEdited);
         auto *row = new QHBoxLayout;
         row->setSpacing(0);
-        row->addWidget(choice, 1);
+        row->addWidget(choice);
         row->addWidget(preview);
         if (k == 1)
             row->addWidget(buildPathFrame());
+        row->addStretch(1);
         panels->addLayout(row);
     }
     panels->addStretch(1);
@@ -120,7 +121,7 @@ QWidget *PageEditor::buildLayoutBar() {
 QWidget *PageEditor::buildPathFrame() {
     m_pathFrame = new QFrame(this);
     m_pathFrame->setObjectName(QStringLiteral("FramePath"));
-    m_pathFrame->setFixedWidth(300);
+    m_pathFrame->setFixedWidth(210);
     m_pathFrame->setStyleSheet(
         QStringLiteral("#FramePath { background: rgb(70, 130, 180); border: 2px solid white; }"));
     auto *column = new QVBoxLayout(m_pathFrame);

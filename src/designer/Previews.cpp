@@ -8,7 +8,7 @@ namespace quillora {
 
 namespace {
 
-constexpr int kLineRoom = 36; // the connectors' share of the strip's width
+constexpr int kLineRoom = 20; // the connectors' share of the strip's width
 
 QLabel *thumbnailLabel(QWidget *parent) {
     auto *label = new QLabel(parent);
