@@ -148,8 +148,10 @@ QCoro::Task<> PageEditor::deletePageFlow() {
         refuse(*refused);
         co_return;
     }
-    if (!co_await m_flows(
-            m_services.messages->askOkCancel(QString::fromLatin1(pageMessages::kConfirmDelete))))
+    // Each await stands on a line of its own: GCC 12 mishandles an await inside a condition.
+    const bool sure = co_await m_flows(
+        m_services.messages->askOkCancel(QString::fromLatin1(pageMessages::kConfirmDelete)));
+    if (!sure)
         co_return;
     const DeletedPage gone = deletePage(m_story);
     deletePageTempRecordings(*m_services.folder, m_story.storyId, gone.pageId);
@@ -159,9 +161,12 @@ QCoro::Task<> PageEditor::deletePageFlow() {
 }
 
 QCoro::Task<> PageEditor::pasteFlow(int k) {
-    if (pasteNeedsConsent(m_story, k) && !co_await m_flows(m_services.messages->askYesNo(
-                                             QString::fromLatin1(pageMessages::kConfirmOverlay))))
-        co_return;
+    if (pasteNeedsConsent(m_story, k)) {
+        const bool overlay = co_await m_flows(
+            m_services.messages->askYesNo(QString::fromLatin1(pageMessages::kConfirmOverlay)));
+        if (!overlay)
+            co_return;
+    }
     (void)pasteChoice(m_story, k, m_clipboard, *m_services.folder, *m_services.messages);
     m_loading = true;
     showChoicePicture(k);

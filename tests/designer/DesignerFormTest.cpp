@@ -270,3 +270,27 @@ TEST_F(DesignerFixture, LeavingAsksAndThrowsAwayTheWorkingCopies) {
 
 } // namespace
 } // namespace quillora::test
+
+namespace quillora::test {
+namespace {
+
+TEST_F(DesignerFixture, PastingOverAChoiceWithConsentReplacesIt) {
+    startNewTemplate();
+    editor().layoutOption(2)->click();
+    drainEvents();
+    choosePicture(1, picture(QStringLiteral("a.jpg")));
+    choosePicture(2, picture(QStringLiteral("b.jpg")));
+    fileDialogs.scriptAnswers({folder.path(QStringLiteral("aobj_bell.wav"))});
+    panel(1).showSection(ChoicePanel::Section::SoundEffect);
+    press(1, A::AddSoundEffect);
+    press(1, A::PlaySoundEffect);
+    press(1, A::Copy);
+    messages.scriptAnswers({true});
+    press(2, A::Paste);
+    EXPECT_TRUE(current().choice(2).picture.endsWith(QStringLiteral("a.jpg")));
+    EXPECT_EQ(current().choice(2).soundEffect, folder.path(QStringLiteral("aobj_bell.wav")));
+    EXPECT_EQ(panel(2).soundEffectName(), current().choice(2).soundEffect);
+}
+
+} // namespace
+} // namespace quillora::test
