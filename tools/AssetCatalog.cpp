@@ -131,6 +131,7 @@ QList<PictureArtwork> pictures() {
     add("aobj_main_footer.jpg", 1000, 70);
     add("aobj_teacher_loading.jpg", 180, 180);
     add("aobj_teacher_button_loading.jpg", 180, 150);
+    add(kTeacherStartMarker, 128, 96);
     add("aobj_esc_key.jpg", 60, 40);
     add("aobj_logon_background.jpg", 700, 520);
     add("aobj_pencil.jpg", 120, 120);

@@ -91,6 +91,9 @@ QStringList tuneNames();
 
 inline constexpr char kUserGuide[] = "aobj_user_guide.htm";
 
+// The designer's marker of a story's first page.
+inline constexpr char kTeacherStartMarker[] = "aobj_teacher_start.jpg";
+
 // The teacher menu, in the order of its nine buttons: new template, modify, delete, export,
 // import, upload, language, web site, main menu.
 QStringList teacherMenuNames();

@@ -8,6 +8,7 @@
 #include "ScreenArt.h"
 #include "SoundSynth.h"
 #include "StoryArt.h"
+#include "TeacherArt.h"
 #include "core/Counters.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
@@ -145,7 +146,13 @@ Result<void> Generator::writeArtwork() {
         }
     }
     for (const PictureArtwork &art : pictures()) {
-        if (auto ok = put(art.name, [&] { return jpegBytes(drawPicture(art), art.name); }); !ok)
+        if (auto ok = put(art.name,
+                          [&] {
+                              QImage image = drawPicture(art);
+                              return jpegBytes(image.isNull() ? drawTeacherPicture(art) : image,
+                                               art.name);
+                          });
+            !ok)
             return ok;
     }
     return {};

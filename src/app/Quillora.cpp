@@ -5,6 +5,7 @@
 #include "core/StrayFiles.h"
 #include "core/scanning/ScanEngine.h"
 #include "core/services/MusicChannel.h"
+#include "designer/TeacherForm.h"
 #include "media/MediaServices.h"
 #include "media/RealClock.h"
 #include "student/StudentForm.h"
@@ -39,6 +40,7 @@ Quillora::Quillora(AppFolder folder)
 
 Quillora::~Quillora() {
     // The forms go before the services they use.
+    m_teacherForm.reset();
     m_studentForm.reset();
     m_scan.reset();
     m_media.reset();
@@ -102,12 +104,47 @@ bool Quillora::start(QSize screenSize) {
     m_studentForm->startUp();
     showFullScreenOnScreen(m_studentForm.get());
     m_studentForm->becameActive();
+    wireTeacherForm(screenSize);
     return true;
+}
+
+void Quillora::wireTeacherForm(QSize screenSize) {
+    m_teacherForm = std::make_unique<TeacherForm>(m_services, m_state, *m_scan);
+    m_teacherForm->resize(screenSize);
+    QObject::connect(m_studentForm.get(), &StudentForm::teacherFunctionsRequested,
+                     [this] { openTeacherForm(); });
+    QObject::connect(m_teacherForm.get(), &TeacherForm::mainMenuRequested,
+                     [this] { closeTeacherForm(); });
+    QObject::connect(m_teacherForm.get(), &FullScreenForm::closing, [this] { closeTeacherForm(); });
+}
+
+void Quillora::openTeacherForm() {
+    // Message boxes and dialogs belong to the form the teacher sees.
+    m_messages->setParentWidget(m_teacherForm.get());
+    m_fileDialogs->setParentWidget(m_teacherForm.get());
+    m_teacherForm->showMenu();
+    showFullScreenOnScreen(m_teacherForm.get());
+    m_teacherForm->raise();
+    m_teacherForm->activateWindow();
+    m_studentForm->hide();
+}
+
+void Quillora::closeTeacherForm() {
+    m_teacherForm->abandonFlows();
+    m_messages->setParentWidget(m_studentForm.get());
+    m_fileDialogs->setParentWidget(m_studentForm.get());
+    showFullScreenOnScreen(m_studentForm.get());
+    m_studentForm->raise();
+    m_studentForm->activateWindow();
+    m_teacherForm->hide();
+    m_studentForm->becameActive();
 }
 
 void Quillora::silenceEverything() {
     if (m_studentForm)
         m_studentForm->abandonFlows();
+    if (m_teacherForm)
+        m_teacherForm->abandonFlows();
     if (m_services.music)
         m_services.music->closeAllMedia();
 }

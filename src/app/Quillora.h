@@ -21,6 +21,7 @@ class QtPrinterService;
 class RealClock;
 class ScanEngine;
 class StudentForm;
+class TeacherForm;
 
 // The composition root: owns the real services, the program-wide state and the forms, and
 // wires the forms to each other.
@@ -44,12 +45,17 @@ public:
     bool start(QSize screenSize);
 
     StudentForm *studentForm() const { return m_studentForm.get(); }
+    TeacherForm *teacherForm() const { return m_teacherForm.get(); }
     ProgramState &state() { return m_state; }
     const Services &services() const { return m_services; }
     ScanEngine &scanEngine() const { return *m_scan; }
 
 private:
     void silenceEverything();
+    // The teacher form: opened from the main menu, handing back to it when it closes.
+    void wireTeacherForm(QSize screenSize);
+    void openTeacherForm();
+    void closeTeacherForm();
     void quit();
 
     AppFolder m_folder;
@@ -65,6 +71,7 @@ private:
     Services m_services;
     std::unique_ptr<ScanEngine> m_scan;
     std::unique_ptr<StudentForm> m_studentForm;
+    std::unique_ptr<TeacherForm> m_teacherForm;
 };
 
 } // namespace quillora

@@ -120,6 +120,8 @@ void StudentForm::onMainMenuButton(MainMenu::Button which) {
 
     switch (which) {
     case MainMenu::TeacherFunctions:
+        // Stays until the student form is active again (becameActive hides it).
+        m_mainMenu->showLoadingOver(MainMenu::TeacherFunctions);
         Q_EMIT teacherFunctionsRequested();
         break;
     case MainMenu::StudentData:
