@@ -21,6 +21,7 @@ class QtPrinterService;
 class RealClock;
 class ScanEngine;
 class StudentForm;
+class StudentManagementForm;
 
 // The composition root: owns the real services, the program-wide state and the forms, and
 // wires the forms to each other.
@@ -44,12 +45,16 @@ public:
     bool start(QSize screenSize);
 
     StudentForm *studentForm() const { return m_studentForm.get(); }
+    StudentManagementForm *studentManagementForm() const { return m_studentManagement.get(); }
     ProgramState &state() { return m_state; }
     const Services &services() const { return m_services; }
     ScanEngine &scanEngine() const { return *m_scan; }
 
 private:
     void silenceEverything();
+    // The student management form, above the main menu and back.
+    void openStudentManagement();
+    void closeStudentManagement();
     void quit();
 
     AppFolder m_folder;
@@ -65,6 +70,7 @@ private:
     Services m_services;
     std::unique_ptr<ScanEngine> m_scan;
     std::unique_ptr<StudentForm> m_studentForm;
+    std::unique_ptr<StudentManagementForm> m_studentManagement;
 };
 
 } // namespace quillora
