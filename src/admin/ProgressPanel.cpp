@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
 #include <QValueAxis>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -56,9 +58,14 @@ void showSeries(QChart *chart, const QString &title, QAbstractBarSeries *series,
     categoryAxis->append(categories);
     if (categories.size() > 8)
         categoryAxis->setLabelsAngle(categorySide == Qt::AlignBottom ? -90 : 0);
+    qreal highest = 1; // an empty chart still gets a scale
+    for (const QBarSet *set : series->barSets()) {
+        for (int i = 0; i < set->count(); ++i)
+            highest = std::max(highest, set->at(i));
+    }
     auto *valueAxis = new QValueAxis;
     valueAxis->setLabelFormat(u"%d"_s);
-    valueAxis->setMin(0);
+    valueAxis->setRange(0, highest);
     const bool vertical = categorySide == Qt::AlignBottom;
     chart->addAxis(categoryAxis, categorySide);
     chart->addAxis(valueAxis, vertical ? Qt::AlignLeft : Qt::AlignBottom);
