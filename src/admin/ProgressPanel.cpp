@@ -17,6 +17,7 @@
 
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -63,15 +64,19 @@ void showSeries(QChart *chart, const QString &title, QAbstractBarSeries *series,
         for (int i = 0; i < set->count(); ++i)
             highest = std::max(highest, set->at(i));
     }
+    // Whole-number steps, about five of them: counts of pages and books have no fractions.
+    const qreal step = std::ceil(highest / 5);
     auto *valueAxis = new QValueAxis;
     valueAxis->setLabelFormat(u"%d"_s);
-    valueAxis->setRange(0, highest);
+    valueAxis->setTickType(QValueAxis::TicksDynamic);
+    valueAxis->setTickAnchor(0);
+    valueAxis->setTickInterval(step);
+    valueAxis->setRange(0, step * std::ceil(highest / step));
     const bool vertical = categorySide == Qt::AlignBottom;
     chart->addAxis(categoryAxis, categorySide);
     chart->addAxis(valueAxis, vertical ? Qt::AlignLeft : Qt::AlignBottom);
     series->attachAxis(categoryAxis);
     series->attachAxis(valueAxis);
-    valueAxis->applyNiceNumbers();
     chart->legend()->setVisible(series->count() > 1);
     chart->legend()->setAlignment(Qt::AlignBottom);
 }

@@ -47,7 +47,8 @@ StudentManagementForm::StudentManagementForm(const Services &services, ProgramSt
     setPalette(background);
 
     m_stack = new QStackedWidget(this);
-    m_stack->setMaximumSize(1400, 980);
+    // Large enough for the charts to be read, small enough for the smallest screen we run on.
+    m_stack->setMinimumSize(960, 700);
     m_list = new StudentListPanel(m_stack);
     m_options = new StudentOptionsPanel(m_stack);
     m_assign = new AssignmentPanel(m_stack);

@@ -134,6 +134,7 @@ QWidget *StudentOptionsPanel::buildPictureGroup() {
     m_picture->setFixedSize(kProfilePictureMaxWidthTwips / kTwipsPerPixel,
                             kProfilePictureMaxHeightTwips / kTwipsPerPixel);
     m_picture->setAlignment(Qt::AlignCenter);
+    m_picture->setFrameShape(QFrame::StyledPanel);
     m_picturePath = new QLabel(this);
     m_picturePath->setWordWrap(true);
     m_picturePath->setTextInteractionFlags(Qt::TextSelectableByMouse);
