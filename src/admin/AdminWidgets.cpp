@@ -1,6 +1,7 @@
 #include "admin/AdminWidgets.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -19,6 +20,20 @@ QLabel *instructionLabel(const QString &text, QWidget *parent) {
     label->setWordWrap(true);
     label->setObjectName(QStringLiteral("instruction"));
     return label;
+}
+
+QLabel *panelTitle(const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("panelTitle"));
+    return label;
+}
+
+QHBoxLayout *closingButtons(QPushButton *first, QPushButton *second) {
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(first);
+    row->addWidget(second);
+    return row;
 }
 
 QGroupBox *adminGroup(const QString &title, QLayout *contents, QWidget *parent) {

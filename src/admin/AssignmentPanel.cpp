@@ -18,8 +18,6 @@ namespace quillora {
 AssignmentPanel::AssignmentPanel(QWidget *parent)
     : QFrame(parent) {
     styleAdminPanel(this);
-    auto *title = new QLabel(u"Story Template assignments to students"_s, this);
-    title->setObjectName(u"panelTitle"_s);
     m_heading = new QLabel(this);
     m_heading->setWordWrap(true);
     m_all = new QRadioButton(u"Allow student to write books from all story templates"_s, this);
@@ -32,18 +30,13 @@ AssignmentPanel::AssignmentPanel(QWidget *parent)
     m_list->setUniformItemSizes(true);
     m_save = adminButton(u"Save"_s, this);
     m_cancel = adminButton(u"Cancel"_s, this);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(title);
+    layout->addWidget(panelTitle(u"Story Template assignments to students"_s, this));
     layout->addWidget(m_heading);
     layout->addWidget(m_all);
     layout->addWidget(m_only);
     layout->addWidget(m_list, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(closingButtons(m_save, m_cancel));
 
     // Touching the list means the teacher is choosing templates.
     const auto chooseOnly = [this] { m_only->setChecked(true); };

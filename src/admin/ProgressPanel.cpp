@@ -136,8 +136,7 @@ ProgressPanel::ProgressPanel(QWidget *parent)
     styleAdminPanel(this);
     m_charts = new QWidget(this);
     m_charts->setAutoFillBackground(true);
-    m_heading = new QLabel(m_charts);
-    m_heading->setObjectName(u"panelTitle"_s);
+    m_heading = panelTitle(QString(), m_charts);
     m_pages = makeChartView(u"Pages per week"_s, m_charts);
     m_time = makeChartView(u"Time per week"_s, m_charts);
     m_paths = makeChartView(u"Paths written"_s, m_charts);
@@ -151,13 +150,9 @@ ProgressPanel::ProgressPanel(QWidget *parent)
 
     m_save = adminButton(u"Save Charts as Picture"_s, this);
     m_back = adminButton(u"Back"_s, this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_back);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_charts, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(closingButtons(m_save, m_back));
 }
 
 void ProgressPanel::showProgress(const QString &studentName, const ProgressSummary &summary) {

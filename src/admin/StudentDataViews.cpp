@@ -134,10 +134,7 @@ void StudentManagementForm::openProgress() {
 }
 
 QCoro::Task<> StudentManagementForm::saveChartsPicture() {
-    FileDialogRequest request;
-    request.title = u"Save the Charts"_s;
-    request.filter = u"PNG pictures (*.png)"_s;
-    request.startFolder = m_services.folder->root();
+    FileDialogRequest request = dialogRequest(u"Save the Charts"_s, u"PNG pictures (*.png)"_s);
     request.proposedName = u"Progress of "_s + m_progressName + u".png"_s;
     QString path = co_await m_flows(m_services.fileDialogs->saveFile(request));
     if (path.isEmpty())

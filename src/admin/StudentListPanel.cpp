@@ -32,13 +32,11 @@ QGroupBox *actionGroup(const QString &title, std::initializer_list<QWidget *> co
 StudentListPanel::StudentListPanel(QWidget *parent)
     : QFrame(parent) {
     styleAdminPanel(this);
-    auto *title = new QLabel(QStringLiteral("Student Information"), this);
-    title->setObjectName(QStringLiteral("panelTitle"));
     auto *columns = new QHBoxLayout;
     columns->addWidget(buildListGroup(), 2);
     columns->addWidget(buildActions(), 3);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(title);
+    layout->addWidget(panelTitle(QStringLiteral("Student Information"), this));
     layout->addLayout(columns);
     setTabOrder(m_list, m_nameBox);
 }

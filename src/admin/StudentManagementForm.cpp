@@ -150,6 +150,15 @@ void StudentManagementForm::reportAll(const QList<FileError> &errors, const QStr
     (void)m_services.messages->inform(text);
 }
 
+FileDialogRequest StudentManagementForm::dialogRequest(const QString &title,
+                                                       const QString &filter) const {
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.startFolder = m_services.folder->root();
+    return request;
+}
+
 QString StudentManagementForm::selectedOrSay(const QString &message) {
     const QString name = m_list->selectedName();
     if (name.isEmpty())
@@ -292,11 +301,8 @@ void StudentManagementForm::cancelOptions() {
 }
 
 QCoro::Task<> StudentManagementForm::choosePicture() {
-    FileDialogRequest request;
-    request.title = u"Add / Modify Student Picture"_s;
-    request.filter = u"pictures (*.bmp *.jpg)"_s;
-    request.startFolder = m_services.folder->root();
-    const QString path = co_await m_flows(m_services.fileDialogs->openFile(request));
+    const QString path = co_await m_flows(m_services.fileDialogs->openFile(
+        dialogRequest(u"Add / Modify Student Picture"_s, u"pictures (*.bmp *.jpg)"_s)));
     if (path.isEmpty())
         co_return;
     if (!m_options->showPicture(path))

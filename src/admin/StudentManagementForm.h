@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 #include "core/async/FlowScope.h"
+#include "core/services/FileDialogs.h"
 #include "core/services/Services.h"
 #include "ui/FullScreenForm.h"
 
@@ -50,6 +51,8 @@ private:
     void showPanel(QWidget *panel);
     void report(const FileError &error);
     void reportAll(const QList<FileError> &errors, const QString &opening);
+    // A file dialog that opens in the application folder.
+    FileDialogRequest dialogRequest(const QString &title, const QString &filter) const;
     // The selected name; empty, after the message, when nothing is selected.
     QString selectedOrSay(const QString &message);
 

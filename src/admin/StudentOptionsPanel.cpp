@@ -65,18 +65,12 @@ StudentOptionsPanel::StudentOptionsPanel(QWidget *parent)
 
     m_save = adminButton(u"Save"_s, this);
     m_cancel = adminButton(u"Cancel"_s, this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
 
-    auto *title = new QLabel(u"Student Options"_s, this);
-    title->setObjectName(u"panelTitle"_s);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(title);
+    layout->addWidget(panelTitle(u"Student Options"_s, this));
     layout->addLayout(nameRow);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(closingButtons(m_save, m_cancel));
 }
 
 QWidget *StudentOptionsPanel::buildChoice(Group group, const QString &title,
