@@ -1,5 +1,6 @@
 #include "app/Quillora.h"
 
+#include "admin/StudentManagementForm.h"
 #include "app/ProgramEnd.h"
 #include "core/ScreenCheck.h"
 #include "core/StrayFiles.h"
@@ -41,6 +42,7 @@ Quillora::Quillora(AppFolder folder)
 Quillora::~Quillora() {
     // The forms go before the services they use.
     m_teacherForm.reset();
+    m_studentManagement.reset();
     m_studentForm.reset();
     m_scan.reset();
     m_media.reset();
@@ -105,7 +107,36 @@ bool Quillora::start(QSize screenSize) {
     showFullScreenOnScreen(m_studentForm.get());
     m_studentForm->becameActive();
     wireTeacherForm(screenSize);
+    wireStudentManagement();
     return true;
+}
+
+void Quillora::wireStudentManagement() {
+    m_studentManagement = std::make_unique<StudentManagementForm>(m_services, m_state, *m_scan);
+    QObject::connect(m_studentForm.get(), &StudentForm::studentDataRequested,
+                     [this] { openStudentManagement(); });
+    QObject::connect(m_studentManagement.get(), &StudentManagementForm::mainMenuRequested,
+                     [this] { closeStudentManagement(); });
+    QObject::connect(m_studentManagement.get(), &FullScreenForm::closing,
+                     [this] { closeStudentManagement(); });
+}
+
+void Quillora::openStudentManagement() {
+    m_messages->setParentWidget(m_studentManagement.get());
+    m_fileDialogs->setParentWidget(m_studentManagement.get());
+    m_studentManagement->resize(m_studentForm->size());
+    showFullScreenOnScreen(m_studentManagement.get());
+    m_studentManagement->raise();
+    m_studentManagement->activateWindow();
+    m_studentManagement->open();
+}
+
+void Quillora::closeStudentManagement() {
+    m_studentManagement->hide();
+    m_messages->setParentWidget(m_studentForm.get());
+    m_fileDialogs->setParentWidget(m_studentForm.get());
+    m_studentForm->activateWindow();
+    m_studentForm->becameActive();
 }
 
 void Quillora::wireTeacherForm(QSize screenSize) {

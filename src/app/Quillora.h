@@ -22,6 +22,7 @@ class RealClock;
 class ScanEngine;
 class StudentForm;
 class TeacherForm;
+class StudentManagementForm;
 
 // The composition root: owns the real services, the program-wide state and the forms, and
 // wires the forms to each other.
@@ -46,6 +47,7 @@ public:
 
     StudentForm *studentForm() const { return m_studentForm.get(); }
     TeacherForm *teacherForm() const { return m_teacherForm.get(); }
+    StudentManagementForm *studentManagementForm() const { return m_studentManagement.get(); }
     ProgramState &state() { return m_state; }
     const Services &services() const { return m_services; }
     ScanEngine &scanEngine() const { return *m_scan; }
@@ -56,6 +58,10 @@ private:
     void wireTeacherForm(QSize screenSize);
     void openTeacherForm();
     void closeTeacherForm();
+    // The student management form, above the main menu and back.
+    void wireStudentManagement();
+    void openStudentManagement();
+    void closeStudentManagement();
     void quit();
 
     AppFolder m_folder;
@@ -72,6 +78,7 @@ private:
     std::unique_ptr<ScanEngine> m_scan;
     std::unique_ptr<StudentForm> m_studentForm;
     std::unique_ptr<TeacherForm> m_teacherForm;
+    std::unique_ptr<StudentManagementForm> m_studentManagement;
 };
 
 } // namespace quillora

@@ -1,6 +1,7 @@
 #include "designer/PageEditor.h"
 
 #include "core/AppFolder.h"
+#include "core/template/TemplateValidation.h"
 #include "designer/Previews.h"
 
 #include <QButtonGroup>

@@ -3,6 +3,7 @@
 #include "core/AppFolder.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
+#include "core/profiles/StudentFiles.h"
 #include "core/services/Messages.h"
 #include "core/services/ProgramStop.h"
 #include "core/template/FieldReader.h"
@@ -120,8 +121,10 @@ bool studentNameExists(const AppFolder &folder, const QString &name) {
 }
 
 int newStudentNumber(const AppFolder &folder, ProgramStop &stop) {
+    // Leftovers of a removed student (statistics, books) keep their number taken.
+    const QSet<int> inUse = studentNumbersInUse(folder);
     for (int number = kFirstStudentNumber; number <= kLastStudentNumber; ++number) {
-        if (!QFileInfo::exists(folder.filePath(profileFileName(number))))
+        if (!inUse.contains(number) && !QFileInfo::exists(folder.filePath(profileFileName(number))))
             return number;
     }
     stop.stop(QStringLiteral("Critical Error:  Can't create Student"));

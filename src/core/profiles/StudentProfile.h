@@ -72,7 +72,8 @@ int findStudentNumber(const AppFolder &folder, Messages &messages, const QString
 
 bool studentNameExists(const AppFolder &folder, const QString &name);
 
-// The smallest number from 601 up that no profile file uses. When every number is taken the
+// The smallest number from 601 up that no profile file uses, nor any file a removed student
+// left behind (see studentNumbersInUse). When every number is taken the
 // program stops with "Critical Error:  Can't create Student" and 0 comes back.
 int newStudentNumber(const AppFolder &folder, ProgramStop &stop);
 

@@ -253,13 +253,4 @@ int pageNumber(const StoryTemplate &story) {
     return number;
 }
 
-bool hasDecisionPage(const StoryTemplate &story) {
-    for (int slot = 1; slot <= kTemplateSlots; ++slot) {
-        const TemplatePage &page = story.page(slot);
-        if (page.inUse && page.layout > kLayoutSimple)
-            return true;
-    }
-    return false;
-}
-
 } // namespace quillora

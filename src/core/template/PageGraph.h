@@ -99,7 +99,4 @@ Refusal layoutChangeRefusal(const StoryTemplate &story, int newLayout);
 // between it and the current page (the current one included) adds one.
 int pageNumber(const StoryTemplate &story);
 
-// Whether the template holds a decision page, which makes every path need a subtitle.
-bool hasDecisionPage(const StoryTemplate &story);
-
 } // namespace quillora
