@@ -3,6 +3,7 @@
 namespace quillora {
 
 class AppFolder;
+class Cabinets;
 class Clock;
 class ComputerVoice;
 class FileDialogs;
@@ -13,6 +14,7 @@ class ProgramStop;
 class Recorder;
 class Shell;
 class SoundPlayer;
+class Uploader;
 
 // Everything that touches the outside world, handed to the forms and flows. The composition
 // root owns the real implementations; tests hand in doubles. Nothing is reached globally.
@@ -27,6 +29,8 @@ struct Services {
     FileDialogs *fileDialogs = nullptr;
     Shell *shell = nullptr;
     PrinterService *printer = nullptr;
+    Cabinets *cabinets = nullptr;
+    Uploader *uploader = nullptr;
     // Ends the program after one message, for the few conditions it cannot go on from.
     ProgramStop *stop = nullptr;
 };
