@@ -23,7 +23,7 @@ int refuse(const QString &text) {
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillora"));
+    // No display name: the window system would append it to every form's own title.
 
     const LaunchOptions options = parseLaunchOptions(QApplication::arguments(),
                                                      {qEnvironmentVariable("QUILLORA_APP_FOLDER"),
