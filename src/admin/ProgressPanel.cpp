@@ -51,8 +51,11 @@ QBarSet *barSet(const QString &label, const QColor &colour) {
 void showSeries(QChart *chart, const QString &title, QAbstractBarSeries *series,
                 const QStringList &categories, Qt::Alignment categorySide) {
     chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
+    // Removing an axis hands it back to us; the series went with removeAllSeries.
+    for (QAbstractAxis *axis : chart->axes()) {
         chart->removeAxis(axis);
+        delete axis;
+    }
     chart->setTitle(title);
     chart->addSeries(series);
     auto *categoryAxis = new QBarCategoryAxis;

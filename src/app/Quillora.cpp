@@ -147,6 +147,16 @@ void Quillora::wireTeacherForm(QSize screenSize) {
     QObject::connect(m_teacherForm.get(), &TeacherForm::mainMenuRequested,
                      [this] { closeTeacherForm(); });
     QObject::connect(m_teacherForm.get(), &FullScreenForm::closing, [this] { closeTeacherForm(); });
+    QObject::connect(m_teacherForm.get(), &TeacherForm::functionRequested,
+                     [this](int which) { openTeacherFunction(which); });
+}
+
+void Quillora::openTeacherFunction(int which) {
+    switch (which) {
+    default:
+        // Hidden buttons cannot be pressed; a function not built yet does nothing.
+        break;
+    }
 }
 
 void Quillora::openTeacherForm() {

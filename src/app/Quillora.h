@@ -58,6 +58,8 @@ private:
     void wireTeacherForm(QSize screenSize);
     void openTeacherForm();
     void closeTeacherForm();
+    // The teacher menu's functions outside the designer: library, cabinets, upload, language.
+    void openTeacherFunction(int which);
     // The student management form, above the main menu and back.
     void wireStudentManagement();
     void openStudentManagement();

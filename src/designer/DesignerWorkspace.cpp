@@ -151,6 +151,11 @@ void DesignerWorkspace::openNewTemplate() {
     m_pageEditor->showPage(m_story.currentPageId);
 }
 
+void DesignerWorkspace::openLoadedTemplate(int pageId) {
+    m_story.currentPageId = pageId;
+    openNewTemplate();
+}
+
 void DesignerWorkspace::showSection(const QString &name) {
     markSectionButton(name);
     QWidget *frame = sectionFrame(name);

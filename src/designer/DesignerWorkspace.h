@@ -31,6 +31,8 @@ public:
     // The designer's part of a new template: the model is ready; show its first page and the
     // Cover section.
     void openNewTemplate();
+    // A template loaded from its file: shown on the given page with the Cover section.
+    void openLoadedTemplate(int pageId);
 
     // Section names as the teacher reads them on the buttons' pictures.
     void showSection(const QString &name);

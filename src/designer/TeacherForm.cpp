@@ -10,6 +10,8 @@
 
 #include <QStackedLayout>
 
+#include <utility>
+
 namespace quillora {
 
 TeacherForm::TeacherForm(const Services &services, ProgramState &state, ScanEngine &scan,
@@ -39,6 +41,10 @@ TeacherForm::~TeacherForm() = default;
 
 void TeacherForm::showMenu() {
     m_menu->hideLoading();
+    if (m_panel) {
+        closePanel();
+        return;
+    }
     m_pages->setCurrentWidget(m_menu);
 }
 
@@ -55,8 +61,32 @@ void TeacherForm::onMenuButton(int which) {
         Q_EMIT mainMenuRequested();
         break;
     default:
+        Q_EMIT functionRequested(which);
         break;
     }
+}
+
+void TeacherForm::openLoadedTemplate(int pageId) {
+    closePanel();
+    m_pages->setCurrentWidget(m_designer);
+    m_designer->openLoadedTemplate(pageId);
+}
+
+void TeacherForm::showPanel(QWidget *panel) {
+    closePanel();
+    m_panel = panel;
+    m_pages->addWidget(panel);
+    m_pages->setCurrentWidget(panel);
+}
+
+void TeacherForm::closePanel() {
+    if (!m_panel)
+        return;
+    QWidget *panel = std::exchange(m_panel, nullptr);
+    m_pages->removeWidget(panel);
+    // Later: the panel may be closing itself from one of its own signals.
+    panel->deleteLater();
+    showMenu();
 }
 
 void TeacherForm::newTemplate() {

@@ -27,6 +27,15 @@ public:
     void showMenu();
     // The model part of a new template and the designer opened on its Cover section.
     void newTemplate();
+    // The designer on the template already loaded into the program state, on the given page
+    // (its Cover section shown), as Modify and the library check open it.
+    void openLoadedTemplate(int pageId);
+
+    // A panel of a teacher function (library, export, upload, language) shown in place of the
+    // menu. The form takes ownership; closePanel() deletes it and shows the menu again.
+    void showPanel(QWidget *panel);
+    void closePanel();
+    QWidget *panel() const { return m_panel; }
     // Ends whatever a screen of the form waits for.
     void abandonFlows();
 
@@ -37,6 +46,9 @@ public:
 Q_SIGNALS:
     // The menu's Main Menu button: the student form takes over again.
     void mainMenuRequested();
+    // A menu button whose function lives outside the designer (every one but New Template and
+    // Main Menu); the composition root opens it.
+    void functionRequested(int which);
 
 private:
     void onMenuButton(int which);
@@ -46,6 +58,7 @@ private:
     QStackedLayout *m_pages = nullptr;
     TeacherMenu *m_menu = nullptr;
     DesignerWorkspace *m_designer = nullptr;
+    QWidget *m_panel = nullptr;
 };
 
 } // namespace quillora
