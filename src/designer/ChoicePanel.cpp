@@ -87,10 +87,7 @@ QWidget *ChoicePanel::buildPictureSection() {
     buttons->addWidget(makeButton(QStringLiteral("Clear Picture"), Action::ClearPicture));
     buttons->addWidget(makeButton(QStringLiteral("Picture Information"), Action::PictureInfo));
     buttons->addWidget(sectionButton(QStringLiteral("Text"), Section::Text));
-    QPushButton *recording = sectionButton(QStringLiteral("Recording"), Section::Recording);
-    // Narration recording arrives with its own controls; until then there is nothing to open.
-    recording->hide();
-    buttons->addWidget(recording);
+    buttons->addWidget(sectionButton(QStringLiteral("Recording"), Section::Recording));
     buttons->addWidget(sectionButton(QStringLiteral("Sound FX"), Section::SoundEffect));
 
     auto *side = new QVBoxLayout;
@@ -152,12 +149,77 @@ QWidget *ChoicePanel::buildSoundSection() {
 }
 
 QWidget *ChoicePanel::buildRecordingSection() {
-    // The frame the narration controls will live in; it is never opened before they exist.
     auto *section = new QWidget(this);
     section->setObjectName(QStringLiteral("FrameSectionWave%1").arg(m_number));
-    auto *column = new QVBoxLayout(section);
-    column->addStretch(1);
+    m_narrationHint = whiteLabel(
+        QStringLiteral("Auditory Narration:  Plug in your Microphone and click the \"Record\" "
+                       "button"),
+        section);
+    m_narrationHint->setWordWrap(true);
+    m_script = new QLabel(section);
+    m_script->setObjectName(QStringLiteral("LabelTextRecording%1").arg(m_number));
+    m_script->setWordWrap(true);
+    m_script->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_script->setStyleSheet(QStringLiteral("background: white; color: black;"));
+    m_script->setAccessibleName(QStringLiteral("Text to read aloud for choice %1").arg(m_number));
+    m_script->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    auto *bigger = new QPushButton(QStringLiteral("Text Bigger"), section);
+    bigger->setAccessibleName(QStringLiteral("Text Bigger, choice %1").arg(m_number));
+    auto *smaller = new QPushButton(QStringLiteral("Text Smaller"), section);
+    smaller->setAccessibleName(QStringLiteral("Text Smaller, choice %1").arg(m_number));
+    m_closeRecording = new QPushButton(QStringLiteral("Close"), section);
+    m_closeRecording->setAccessibleName(
+        QStringLiteral("Close the recording of choice %1").arg(m_number));
+    m_buttons.insert(kTextBigger, bigger);
+    m_buttons.insert(kTextSmaller, smaller);
+    m_buttons.insert(kCloseRecording, m_closeRecording);
+    connect(bigger, &QPushButton::clicked, this, [this] { setScriptSize(scriptSize() + 1); });
+    connect(smaller, &QPushButton::clicked, this, [this] {
+        // Below five points the script could no longer be read at all.
+        if (scriptSize() > 5)
+            setScriptSize(scriptSize() - 1);
+    });
+    connect(m_closeRecording, &QPushButton::clicked, this, [this] {
+        showSection(Section::Picture);
+        Q_EMIT recordingClosed(m_number);
+    });
+    m_narrationSlot = new QVBoxLayout;
+    auto *side = new QVBoxLayout;
+    side->addWidget(m_narrationHint);
+    side->addLayout(m_narrationSlot);
+    side->addStretch(1);
+    auto *sizes = new QHBoxLayout;
+    sizes->addWidget(bigger);
+    sizes->addWidget(smaller);
+    sizes->addStretch(1);
+    sizes->addWidget(m_closeRecording);
+    auto *scriptColumn = new QVBoxLayout;
+    scriptColumn->addWidget(m_script, 1);
+    scriptColumn->addLayout(sizes);
+    auto *row = new QHBoxLayout(section);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addLayout(side);
+    row->addLayout(scriptColumn, 1);
     return section;
+}
+
+void ChoicePanel::setNarrationControls(QWidget *controls) {
+    m_narrationSlot->addWidget(controls);
+}
+
+void ChoicePanel::setRecordingInProgress(bool recording, bool keepHintHidden) {
+    m_closeRecording->setVisible(!recording);
+    m_narrationHint->setVisible(!recording && !keepHintHidden);
+}
+
+int ChoicePanel::scriptSize() const {
+    return m_script->font().pointSize();
+}
+
+void ChoicePanel::setScriptSize(int points) {
+    QFont font = m_script->font();
+    font.setPointSize(points);
+    m_script->setFont(font);
 }
 
 QWidget *ChoicePanel::buildSequenceRow() {
@@ -224,6 +286,11 @@ void ChoicePanel::setSoundEffectName(const QString &name) {
 }
 
 void ChoicePanel::showSection(Section section) {
+    if (section == Section::Recording && m_section != Section::Recording) {
+        m_script->setText(text());
+        setScriptSize(10);
+        m_narrationHint->show();
+    }
     m_section = section;
     m_sections->setCurrentIndex(static_cast<int>(section));
 }

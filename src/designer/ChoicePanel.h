@@ -7,6 +7,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
+class QVBoxLayout;
 
 namespace quillora {
 
@@ -51,6 +52,18 @@ public:
     void showSection(Section section);
     Section section() const { return m_section; }
 
+    // The recording section: the narration controls go beside the script to be read aloud.
+    void setNarrationControls(QWidget *controls);
+    // While recording the section cannot be closed and the hint gives way to the labels.
+    void setRecordingInProgress(bool recording, bool keepHintHidden = false);
+    int scriptSize() const;
+    void setScriptSize(int points);
+    QLabel *script() const { return m_script; }
+    QLabel *narrationHint() const { return m_narrationHint; }
+    QPushButton *textBiggerButton() const { return m_buttons.value(kTextBigger); }
+    QPushButton *textSmallerButton() const { return m_buttons.value(kTextSmaller); }
+    QPushButton *closeRecordingButton() const { return m_closeRecording; }
+
     QPushButton *button(Action action) const;
     QPlainTextEdit *textBox() const { return m_textBox; }
     QLabel *titleLabel() const { return m_title; }
@@ -60,6 +73,8 @@ Q_SIGNALS:
     void actionRequested(int panel, quillora::ChoicePanel::Action action);
     // The teacher changed the text box.
     void textEdited(int panel);
+    // "Close" of the recording section.
+    void recordingClosed(int panel);
 
 private:
     QWidget *buildPictureSection();
@@ -70,6 +85,11 @@ private:
     QPushButton *makeButton(const QString &caption, Action action);
     QPushButton *sectionButton(const QString &caption, Section section);
 
+    // Keys of the recording section's own buttons, past the actions.
+    static constexpr int kTextBigger = 100;
+    static constexpr int kTextSmaller = 101;
+    static constexpr int kCloseRecording = 102;
+
     int m_number;
     Section m_section = Section::Picture;
     QLabel *m_title = nullptr;
@@ -78,6 +98,10 @@ private:
     QLabel *m_pictureNameLabel = nullptr;
     QLabel *m_soundEffectLabel = nullptr;
     QPlainTextEdit *m_textBox = nullptr;
+    QLabel *m_narrationHint = nullptr;
+    QLabel *m_script = nullptr;
+    QPushButton *m_closeRecording = nullptr;
+    QVBoxLayout *m_narrationSlot = nullptr;
     QString m_pictureName;
     QString m_soundEffectName;
     QHash<int, QPushButton *> m_buttons;

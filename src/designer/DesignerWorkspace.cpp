@@ -1,15 +1,22 @@
 #include "designer/DesignerWorkspace.h"
 
 #include "core/AppFolder.h"
+#include "core/ProgramState.h"
 #include "core/services/Messages.h"
 #include "core/template/StoryTemplate.h"
+#include "core/template/TemplateSaving.h"
 #include "core/template/WorkingRecordings.h"
+#include "designer/ColorSchemeSection.h"
+#include "designer/CoverSection.h"
+#include "designer/MusicSection.h"
+#include "designer/Narration.h"
 #include "designer/PageEditor.h"
+#include "designer/StoryMapView.h"
 #include "ui/PictureButton.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -36,39 +43,59 @@ constexpr std::array<RowButtonArt, DesignerWorkspace::kRowButtons> kRowArt{{
     {"aobj_teacher_button_menu", "Main Menu"},
 }};
 
-QLabel *heading(const QString &text, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: white; font-size: 20px; font-weight: bold;"));
-    return label;
-}
-
 } // namespace
 
-DesignerWorkspace::DesignerWorkspace(const Services &services, StoryTemplate &story,
-                                     QWidget *parent)
+DesignerWorkspace::DesignerWorkspace(const Services &services, ProgramState &state, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
-    , m_story(story) {
+    , m_state(state)
+    , m_story(state.story) {
     setObjectName(QStringLiteral("FrameDesigner"));
-    m_cover = buildCoverFrame();
-    m_colorScheme = placeholderFrame(QStringLiteral("FrameColorScheme"), kColorScheme);
-    m_music = placeholderFrame(QStringLiteral("FrameBackgroundMusic"), kBackgroundMusic);
-    m_pageEditor = new PageEditor(services, story, this);
+    m_hub = new NarrationHub(services, this);
+    m_cover = new CoverSection(services, m_story, *m_hub, this);
+    m_colorScheme = new ColorSchemeSection(m_story, state.palette, this);
+    m_music = new MusicSection(services, m_story, this);
+    m_hub->setPreviewStopper([this] { m_music->endPreview(); });
+    m_pageEditor = new PageEditor(services, m_story, this, m_hub);
     connect(m_pageEditor, &PageEditor::pageDetailsNeeded, this,
             [this] { showSection(kPageDetails); });
+    m_pagesArea = buildPagesArea();
 
     auto *sectionArea = new QWidget(this);
     m_sections = new QStackedLayout(sectionArea);
-    for (QWidget *frame : {m_cover, m_colorScheme, m_music, static_cast<QWidget *>(m_pageEditor)})
+    for (QWidget *frame : {static_cast<QWidget *>(m_cover), static_cast<QWidget *>(m_colorScheme),
+                           static_cast<QWidget *>(m_music), m_pagesArea})
         m_sections->addWidget(frame);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(sectionArea, 1);
     column->addWidget(buildButtonRow());
+    // Nothing may be left recording or playing from an earlier visit.
+    stopCapture();
     showSection(kCover);
 }
 
 DesignerWorkspace::~DesignerWorkspace() = default;
+
+QWidget *DesignerWorkspace::buildPagesArea() {
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("FramePagesArea"));
+    m_map = new StoryMapView(m_services, m_story, area);
+    auto *scroll = new QScrollArea(area);
+    scroll->setObjectName(QStringLiteral("StoryMapScroll"));
+    scroll->setWidget(m_map);
+    scroll->setWidgetResizable(false);
+    scroll->setFixedWidth(StoryMapView::kPreferredWidth);
+    scroll->setAccessibleName(QStringLiteral("Story map"));
+    connect(m_pageEditor, &PageEditor::templateEdited, m_map, &StoryMapView::scheduleRebuild);
+    connect(m_map, &StoryMapView::pageClicked, m_pageEditor, &PageEditor::goToPage);
+    auto *row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(m_pageEditor, 1);
+    row->addWidget(scroll);
+    return area;
+}
 
 QWidget *DesignerWorkspace::buildButtonRow() {
     auto *row = new QWidget(this);
@@ -86,50 +113,24 @@ QWidget *DesignerWorkspace::buildButtonRow() {
         layout->addWidget(button);
     }
     layout->addStretch(1);
-    // Saving arrives with the template checks; until then the button is not offered.
-    rowButton(Save)->hide();
     const std::array<QString, 4> sections{kCover, kColorScheme, kBackgroundMusic, kPageDetails};
     for (std::size_t i = 0; i < sections.size(); ++i) {
         connect(m_rowButtons[i], &QAbstractButton::clicked, this,
-                [this, name = sections[i]] { showSection(name); });
+                [this, name = sections[i]] { onSectionButton(name); });
     }
+    connect(rowButton(Save), &QAbstractButton::clicked, this, &DesignerWorkspace::saveTemplate);
     connect(rowButton(MainMenu), &QAbstractButton::clicked, this,
             &DesignerWorkspace::leaveDesigner);
     return row;
 }
 
-QWidget *DesignerWorkspace::buildCoverFrame() {
-    auto *frame = new QWidget(this);
-    frame->setObjectName(QStringLiteral("FrameCover"));
-    auto *box = new QWidget(frame);
-    auto *column = new QVBoxLayout(box);
-    column->addWidget(heading(kCover, box));
-    auto *label = new QLabel(QStringLiteral("Story Title"), box);
-    label->setStyleSheet(QStringLiteral("color: white;"));
-    m_titleBox = new QLineEdit(box);
-    m_titleBox->setObjectName(QStringLiteral("TextStoryTitle"));
-    m_titleBox->setAccessibleName(QStringLiteral("Story Title"));
-    m_titleBox->setMinimumWidth(420);
-    label->setBuddy(m_titleBox);
-    connect(m_titleBox, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_story.storyTitle = text; });
-    column->addWidget(label);
-    column->addWidget(m_titleBox);
-    auto *centre = new QVBoxLayout(frame);
-    centre->addStretch(1);
-    centre->addWidget(box, 0, Qt::AlignHCenter);
-    centre->addStretch(1);
-    return frame;
-}
-
-QWidget *DesignerWorkspace::placeholderFrame(const QString &objectName, const QString &title) {
-    auto *frame = new QWidget(this);
-    frame->setObjectName(objectName);
-    auto *centre = new QVBoxLayout(frame);
-    centre->addStretch(1);
-    centre->addWidget(heading(title, frame), 0, Qt::AlignHCenter);
-    centre->addStretch(1);
-    return frame;
+void DesignerWorkspace::onSectionButton(const QString &name) {
+    // The Cover button alone leaves a title recording running: it is the title's own section.
+    if (name != kCover)
+        stopCapture();
+    showSection(name);
+    if (name == kBackgroundMusic)
+        m_music->entered();
 }
 
 QWidget *DesignerWorkspace::sectionFrame(const QString &name) const {
@@ -140,20 +141,38 @@ QWidget *DesignerWorkspace::sectionFrame(const QString &name) const {
     if (name == kBackgroundMusic)
         return m_music;
     if (name == kPageDetails)
-        return m_pageEditor;
+        return m_pagesArea;
     return nullptr;
 }
 
+QLineEdit *DesignerWorkspace::titleBox() const {
+    return m_cover->titleBox();
+}
+
+void DesignerWorkspace::prepareVoice() {
+    m_hub->setVoiceLanguage(voiceLanguageFor(m_state.characterSet.name));
+}
+
 void DesignerWorkspace::openNewTemplate() {
-    m_titleBox->setText(m_story.storyTitle);
+    stopCapture();
+    prepareVoice();
+    m_cover->showTemplate();
+    m_music->showTemplate();
+    m_colorScheme->resetFonts();
+    m_colorScheme->selectScheme(m_story.colorScheme);
     showSection(kCover);
     m_pageEditor->clearPageEditor();
     m_pageEditor->showPage(m_story.currentPageId);
 }
 
 void DesignerWorkspace::openLoadedTemplate(int pageId) {
-    m_story.currentPageId = pageId;
-    openNewTemplate();
+    stopCapture();
+    prepareVoice();
+    m_colorScheme->showLoadedHeader();
+    m_cover->showTemplate();
+    m_music->showTemplate();
+    showSection(kCover);
+    m_pageEditor->showPage(pageId);
 }
 
 void DesignerWorkspace::showSection(const QString &name) {
@@ -163,6 +182,8 @@ void DesignerWorkspace::showSection(const QString &name) {
         return;
     m_section = name;
     m_sections->setCurrentWidget(frame);
+    if (name == kCover && !m_hub->isRecording())
+        m_cover->refreshTitleButtons();
 }
 
 void DesignerWorkspace::markSectionButton(const QString &name) {
@@ -171,13 +192,45 @@ void DesignerWorkspace::markSectionButton(const QString &name) {
         m_rowButtons[i]->setHighlighted(i < sections.size() && sections[i] == name);
 }
 
+void DesignerWorkspace::stopCapture() {
+    m_hub->stopCapture();
+}
+
+void DesignerWorkspace::saveTemplate() {
+    stopCapture();
+    const CoverEntry shown{titleBox()->text(), m_cover->coverPictureName()};
+    const SaveResult result = saveTemplateClicked(
+        m_story, shown, [this] { return m_pageEditor->checkPagePictures(); }, *m_services.folder,
+        *m_services.messages);
+    if (result.refusal)
+        showRefusal(*result.refusal);
+    if (result.outcome == SaveOutcome::Saved)
+        Q_EMIT templateSaved(m_story.storyId);
+    m_map->scheduleRebuild();
+}
+
+void DesignerWorkspace::showRefusal(const SaveRefusal &refusal) {
+    // The place first: a message box would hide the section and page it is about.
+    if (refusal.section == kPageDetailsSection) {
+        markSectionButton(kPageDetails);
+        showSection(kPageDetails);
+        m_pageEditor->showPage(refusal.pageId);
+    } else {
+        showSection(kCover);
+    }
+    (void)m_services.messages->inform(refusal.message);
+}
+
 void DesignerWorkspace::leaveDesigner() {
+    stopCapture();
     m_flows.start(leaveFlow());
 }
 
 void DesignerWorkspace::abandonFlows() {
     m_flows.cancel();
     m_pageEditor->abandonFlows();
+    m_cover->abandonFlows();
+    m_music->abandonFlows();
 }
 
 QCoro::Task<> DesignerWorkspace::leaveFlow() {

@@ -2,6 +2,8 @@
 
 #include "core/AppFolder.h"
 #include "core/template/TemplateValidation.h"
+#include "core/template/WorkingRecordings.h"
+#include "designer/Narration.h"
 #include "designer/Previews.h"
 
 #include <QButtonGroup>
@@ -39,10 +41,12 @@ bool isMovieFile(const QString &name) {
            ending == QLatin1String("wmv");
 }
 
-PageEditor::PageEditor(const Services &services, StoryTemplate &story, QWidget *parent)
+PageEditor::PageEditor(const Services &services, StoryTemplate &story, QWidget *parent,
+                       NarrationHub *hub)
     : QWidget(parent)
     , m_services(services)
-    , m_story(story) {
+    , m_story(story)
+    , m_hub(hub ? hub : new NarrationHub(services, this)) {
     setObjectName(QStringLiteral("FramePages"));
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -85,6 +89,61 @@ PageEditor::PageEditor(const Services &services, StoryTemplate &story, QWidget *
         following(k)->hide();
     }
     m_pathFrame->hide();
+    buildNarration();
+}
+
+void PageEditor::buildNarration() {
+    for (int k = 1; k <= kChoicesPerPage; ++k) {
+        auto *controls =
+            new NarrationControls(*m_hub, m_services, QStringLiteral("choice %1").arg(k),
+                                  {QStringLiteral("Recording"),
+                                   QStringLiteral("Click the \"Stop\" button when finished")},
+                                  false, panel(k));
+        controls->setBinding({
+            [this, k] {
+                return hasPage() ? workingCopyName(choiceRecordingName(m_story.storyId,
+                                                                       m_story.currentPageId, k))
+                                 : QString();
+            },
+            [this, k] { return hasPage() ? page().choice(k).recording : QString(); },
+            [this, k](const QString &name) {
+                if (hasPage())
+                    page().choice(k).recording = name;
+            },
+            [this, k] { return panel(k)->text(); },
+        });
+        connect(controls, &NarrationControls::recordingStarted, this,
+                [this, k] { panel(k)->setRecordingInProgress(true); });
+        // After the time limit the hint stays away until the page is shown again.
+        connect(controls, &NarrationControls::recordingEnded, this,
+                [this, k](bool timedOut) { panel(k)->setRecordingInProgress(false, timedOut); });
+        connect(panel(k), &ChoicePanel::recordingClosed, this, [this] { m_hub->stopCapture(); });
+        panel(k)->setNarrationControls(controls);
+        m_narration[static_cast<std::size_t>(k - 1)] = controls;
+    }
+    m_pathNarration = new NarrationControls(*m_hub, m_services, QStringLiteral("the path subtitle"),
+                                            {QStringLiteral("Recording")}, false, m_pathFrame);
+    m_pathNarration->setBinding({
+        [this] {
+            return hasPage() ? QStringLiteral("temp_recording_%1_%2_path.wav")
+                                   .arg(m_story.storyId)
+                                   .arg(m_story.currentPageId)
+                             : QString();
+        },
+        [this] { return hasPage() ? page().pathRecording : QString(); },
+        [this](const QString &name) {
+            if (hasPage())
+                page().pathRecording = name;
+        },
+        [this] { return m_subtitle->text(); },
+    });
+    m_pathFrame->layout()->addWidget(m_pathNarration);
+}
+
+void PageEditor::refreshRecordingButtons() {
+    for (NarrationControls *controls : m_narration)
+        controls->refresh();
+    m_pathNarration->refresh();
 }
 
 PageEditor::~PageEditor() = default;
@@ -142,8 +201,10 @@ QWidget *PageEditor::buildPathFrame() {
     m_subtitle->setObjectName(QStringLiteral("TextPathDesc"));
     m_subtitle->setAccessibleName(QStringLiteral("Subtitle for this Path"));
     connect(m_subtitle, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_loading)
-            page().pathSubtitle = text;
+        if (m_loading)
+            return;
+        page().pathSubtitle = text;
+        Q_EMIT templateEdited();
     });
     column->addWidget(m_subtitle);
     column->addStretch(1);
@@ -237,6 +298,9 @@ void PageEditor::showPageLayout(int layout) {
     const bool showPath = endsPath && hasDecisionPage(m_story);
     m_pathFrame->setVisible(showPath);
     following(1)->setConnectsOnward(showPath);
+    if (m_narration[0])
+        refreshRecordingButtons();
+    Q_EMIT templateEdited();
 }
 
 void PageEditor::arrangeButtons(int k) {

@@ -19,6 +19,8 @@ class QRadioButton;
 namespace quillora {
 
 class FollowingPreview;
+class NarrationControls;
+class NarrationHub;
 class PreviousPreview;
 
 // The "Page Details" section (FramePages): the layout bar, three choice panels with the
@@ -27,7 +29,9 @@ class PreviousPreview;
 class PageEditor : public QWidget {
     Q_OBJECT
 public:
-    PageEditor(const Services &services, StoryTemplate &story, QWidget *parent = nullptr);
+    // Without a hub the editor keeps its own microphone.
+    PageEditor(const Services &services, StoryTemplate &story, QWidget *parent = nullptr,
+               NarrationHub *hub = nullptr);
     ~PageEditor() override;
 
     // Makes the page current and loads it (ShowPage).
@@ -37,6 +41,16 @@ public:
     void clearPageEditor();
     // True, after the message, while a shown choice of the current page has no picture.
     bool checkPagePictures();
+    // Goes to another page the way the navigation buttons do: not while the current page
+    // lacks a picture.
+    void goToPage(int pageId) { goTo(pageId); }
+    // The narration buttons of the current page's choices and path (RefreshRecordingButtons).
+    void refreshRecordingButtons();
+    NarrationControls *narration(int k) const {
+        return m_narration[static_cast<std::size_t>(k - 1)];
+    }
+    NarrationControls *pathNarration() const { return m_pathNarration; }
+    NarrationHub &narrationHub() const { return *m_hub; }
     // Ends whatever the editor waits for (a dialog, a sound effect).
     void abandonFlows() { m_flows.cancel(); }
 
@@ -57,10 +71,13 @@ public:
 Q_SIGNALS:
     // The editor needs to be in view (a missing picture is being pointed out).
     void pageDetailsNeeded();
+    // The page tree or a page's content changed, or another page is shown.
+    void templateEdited();
 
 private:
     QWidget *buildLayoutBar();
     QWidget *buildPathFrame();
+    void buildNarration();
     void arrangeButtons(int k);
     void showPreviews(int layout);
     void colourPanel(int k, bool leadsSomewhere);
@@ -103,6 +120,9 @@ private:
     PreviousPreview *m_previous = nullptr;
     QWidget *m_pathFrame = nullptr;
     QLineEdit *m_subtitle = nullptr;
+    NarrationHub *m_hub = nullptr;
+    std::array<NarrationControls *, 3> m_narration{};
+    NarrationControls *m_pathNarration = nullptr;
     bool m_loading = false;
     FlowScope m_flows; // last: its flows end before the rest goes
 };

@@ -204,6 +204,7 @@ QCoro::Task<> PageEditor::addPictureFlow(int k) {
     page().choice(k).picture = chosen;
     panel(k)->setPicture(m_thumbnails.picture(chosen, panel(k)->pictureBox()), chosen);
     m_lastPictureFolder = directoryPart(chosen);
+    Q_EMIT templateEdited();
 }
 
 QCoro::Task<> PageEditor::addSoundEffectFlow(int k) {

@@ -27,7 +27,7 @@ TeacherForm::TeacherForm(const Services &services, ProgramState &state, ScanEngi
     setPalette(p);
 
     m_menu = new TeacherMenu(*services.folder, this);
-    m_designer = new DesignerWorkspace(services, state.story, this);
+    m_designer = new DesignerWorkspace(services, state, this);
     m_pages = new QStackedLayout(this);
     m_pages->addWidget(m_menu);
     m_pages->addWidget(m_designer);
