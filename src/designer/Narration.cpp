@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTimer>
 
 namespace quillora {
@@ -64,6 +65,12 @@ NarrationControls::NarrationControls(NarrationHub &hub, const Services &services
     m_clear = make(QStringLiteral("Clear"));
     m_voice = make(QStringLiteral("Computer Voice"));
     m_voice->setToolTip(QStringLiteral("Narration spoken by the computer from the text"));
+    for (QPushButton *button : {m_record, m_stop, m_play, m_clear, m_voice}) {
+        QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // Buttons keep their places as others come and go, so Stop lands on Record's spot.
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+    }
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
     m_timer->setInterval(kRecordingLimitMs);
@@ -72,8 +79,11 @@ NarrationControls::NarrationControls(NarrationHub &hub, const Services &services
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
     // Stop takes Record's place, so the teacher presses the same spot to start and to stop.
-    grid->addWidget(m_record, 0, 0);
-    grid->addWidget(m_stop, 0, 0);
+    m_spot = new QStackedWidget(this);
+    m_spot->addWidget(m_record);
+    m_spot->addWidget(m_stop);
+    m_spot->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    grid->addWidget(m_spot, 0, 0);
     grid->addWidget(m_voice, 0, 1);
     grid->addWidget(m_play, 1, 0);
     grid->addWidget(m_clear, 1, 1);
@@ -86,7 +96,6 @@ NarrationControls::NarrationControls(NarrationHub &hub, const Services &services
         m_labels.append(label);
         grid->addWidget(label, row++, 0, 1, 2);
     }
-    m_stop->hide();
     m_play->hide();
     m_clear->hide();
     m_voice->setVisible(services.voice && services.voice->isAvailable());
@@ -118,8 +127,7 @@ void NarrationControls::setField(const QString &value) {
 
 void NarrationControls::showRecording(bool recording) {
     m_recording = recording;
-    m_record->setVisible(!recording);
-    m_stop->setVisible(recording);
+    m_spot->setCurrentWidget(recording ? m_stop : m_record);
     for (QLabel *label : m_labels)
         label->setVisible(recording);
     if (recording) {
@@ -223,8 +231,7 @@ void NarrationControls::refresh() {
     }
     m_play->hide();
     m_clear->hide();
-    m_stop->hide();
-    m_record->show();
+    m_spot->setCurrentWidget(m_record);
     const QString field = m_binding.field ? m_binding.field() : QString();
     if (field.isEmpty() || workingPath().isEmpty())
         return;

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPushButton;
+class QStackedWidget;
 class QTimer;
 
 namespace quillora {
@@ -107,6 +108,7 @@ private:
     Binding m_binding;
     bool m_clearAfterTimeout;
     bool m_recording = false;
+    QStackedWidget *m_spot = nullptr; // Record, or Stop in its place
     QPushButton *m_record = nullptr;
     QPushButton *m_stop = nullptr;
     QPushButton *m_play = nullptr;
