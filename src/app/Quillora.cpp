@@ -2,6 +2,7 @@
 
 #include "admin/StudentManagementForm.h"
 #include "app/ProgramEnd.h"
+#include "cabinets/GcabCabinets.h"
 #include "core/ScreenCheck.h"
 #include "core/StrayFiles.h"
 #include "core/scanning/ScanEngine.h"
@@ -29,7 +30,8 @@ Quillora::Quillora(AppFolder folder)
     , m_fileDialogs(std::make_unique<QtFileDialogs>())
     , m_shell(std::make_unique<DesktopShell>())
     , m_printer(std::make_unique<QtPrinterService>())
-    , m_stop(std::make_unique<ProgramEnd>(*m_messages, [this] { silenceEverything(); })) {
+    , m_stop(std::make_unique<ProgramEnd>(*m_messages, [this] { silenceEverything(); }))
+    , m_cabinets(std::make_unique<GcabCabinets>()) {
     m_services.folder = &m_folder;
     m_services.clock = m_clock.get();
     m_services.messages = m_messages.get();
@@ -37,6 +39,7 @@ Quillora::Quillora(AppFolder folder)
     m_services.shell = m_shell.get();
     m_services.printer = m_printer.get();
     m_services.stop = m_stop.get();
+    m_services.cabinets = m_cabinets.get();
 }
 
 Quillora::~Quillora() {

@@ -12,6 +12,7 @@
 namespace quillora {
 
 class DesktopShell;
+class GcabCabinets;
 class MediaServices;
 class Messages;
 class ProgramEnd;
@@ -75,6 +76,7 @@ private:
     std::unique_ptr<DesktopShell> m_shell;
     std::unique_ptr<QtPrinterService> m_printer;
     std::unique_ptr<ProgramEnd> m_stop;
+    std::unique_ptr<GcabCabinets> m_cabinets;
     std::unique_ptr<MediaServices> m_media;
     Services m_services;
     std::unique_ptr<ScanEngine> m_scan;
