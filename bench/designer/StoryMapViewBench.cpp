@@ -30,8 +30,7 @@ QString photograph(const QTemporaryDir &dir, int n) {
     return path;
 }
 
-void usePage(StoryTemplate &story, int slot, int id, int layout, int prev,
-             const QString &picture) {
+void usePage(StoryTemplate &story, int slot, int id, int layout, int prev, const QString &picture) {
     TemplatePage &page = story.page(slot);
     page.inUse = true;
     page.pageId = id;

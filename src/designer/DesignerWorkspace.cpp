@@ -85,7 +85,11 @@ QWidget *DesignerWorkspace::buildPagesArea() {
     scroll->setObjectName(QStringLiteral("StoryMapScroll"));
     scroll->setWidget(m_map);
     scroll->setWidgetResizable(false);
-    scroll->setFixedWidth(StoryMapView::kPreferredWidth);
+    // The editor's panels take what they need; the map has the rest, a lane at the least, and
+    // scrolls sideways for more.
+    scroll->setMinimumWidth(StoryMapView::kCellWidth + 36);
+    scroll->setMaximumWidth(StoryMapView::kPreferredWidth);
+    scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     scroll->setAccessibleName(QStringLiteral("Story map"));
     connect(m_pageEditor, &PageEditor::templateEdited, m_map, &StoryMapView::scheduleRebuild);
     connect(m_map, &StoryMapView::pageClicked, m_pageEditor, &PageEditor::goToPage);

@@ -22,7 +22,8 @@ MusicSection::MusicSection(const Services &services, StoryTemplate &story, QWidg
     , m_story(story) {
     setObjectName(QStringLiteral("FrameBackgroundMusic"));
     auto *box = new QWidget(this);
-    box->setMaximumWidth(640);
+    // A fixed width lets the wrapped instruction take the height it needs.
+    box->setFixedWidth(620);
     auto *column = new QVBoxLayout(box);
     auto *heading = new QLabel(QStringLiteral("Background Music"), box);
     heading->setStyleSheet(QStringLiteral("color: white; font-size: 20px; font-weight: bold;"));

@@ -66,7 +66,8 @@ void StoryMapView::scheduleRebuild() {
 
 QSize StoryMapView::sizeHint() const {
     return {std::max(m_map.lanes, 3) * kCellWidth + 2 * kMargin,
-            std::max(m_map.depths, 1) * kCellHeight + 2 * kMargin};
+            // One row more for the stubs of choices that lead nowhere yet.
+            (std::max(m_map.depths, 1) + 1) * kCellHeight + 2 * kMargin};
 }
 
 QRect StoryMapView::cellRect(int index) const {
