@@ -85,26 +85,6 @@ std::optional<JobRequest> parseJob(const QStringList &arguments) {
     return request;
 }
 
-// Keeps the cabinet made in "disk1" where it was asked for: copied whole, then the one in
-// "disk1" removed.
-Result<void> moveCabinet(const QString &made, const QString &wanted) {
-    if (QFileInfo(made).absoluteFilePath() == QFileInfo(wanted).absoluteFilePath())
-        return {};
-    const QString part = wanted + QStringLiteral(".part");
-    QFile::remove(part);
-    if (!QFile::copy(made, part))
-        return FileError{QStringLiteral("The cabinet cannot be written there"),
-                         QDir::toNativeSeparators(wanted), 0};
-    QFile::remove(wanted);
-    if (!QFile::rename(part, wanted)) {
-        QFile::remove(part);
-        return FileError{QStringLiteral("The cabinet cannot be written there"),
-                         QDir::toNativeSeparators(wanted), 0};
-    }
-    QFile::remove(made);
-    return {};
-}
-
 QCoro::Task<int> exportJob(AppFolder folder, Cabinets &cabinets, JobRequest request) {
     QCoro::Task<Result<QString>> building = buildTemplateCabinet(folder, cabinets, request.storyId);
     Result<QString> built = co_await std::move(building);
@@ -113,7 +93,7 @@ QCoro::Task<int> exportJob(AppFolder folder, Cabinets &cabinets, JobRequest requ
         co_return kRefused;
     }
     const QString target = QFileInfo(request.file).absoluteFilePath();
-    if (auto moved = moveCabinet(built.value(), target); !moved) {
+    if (auto moved = keepCabinetAs(built.value(), target); !moved) {
         err(moved.error().text());
         co_return kRefused;
     }
