@@ -3,7 +3,14 @@
 
 #include "admin/ExportImportPanels.h"
 #include "admin/LibraryPanels.h"
+#include "core/book/BookCompiler.h"
+#include "core/library/LibraryCheck.h"
+#include "core/library/TemplateExport.h"
+#include "core/library/TemplateImport.h"
 #include "core/library/TemplateMaintenance.h"
+#include "core/profiles/StudentProfile.h"
+#include "core/template/TemplateFile.h"
+#include "core/template/TemplateLibrary.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -14,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -182,6 +190,41 @@ TEST_F(PanelsTest, ChoosingAProblemOpensItsTemplateOnThatPage) {
     ASSERT_TRUE(waitUntil([&] { return openedOn != 0; }));
     EXPECT_EQ(openedOn, 103);
     EXPECT_EQ(world.state.story.storyId, 1);
+}
+
+TEST_F(PanelsTest, AStudentWritesABookFromAnImportedTemplate) {
+    TempAppFolder school(TempAppFolder::InstalledCopy);
+    auto built = finish(buildTemplateCabinet(school.folder(), cabinets, 1));
+    ASSERT_TRUE(built.ok());
+    auto imported = finish(importTemplateCabinet(world.appFolder(), cabinets, built.value()));
+    ASSERT_TRUE(imported.ok()) << imported.error().text().toStdString();
+
+    const TopicListing topics = loadTopics(world.appFolder(), 600);
+    const auto offered =
+        std::find_if(topics.topics.begin(), topics.topics.end(),
+                     [&](const Topic &t) { return t.storyId == imported->storyId; });
+    ASSERT_NE(offered, topics.topics.end());
+    EXPECT_EQ(offered->title, imported->title);
+
+    // The student walks the first path to its end and the book is saved and opens again.
+    StoryTemplate &story = world.state.story;
+    ASSERT_TRUE(loadTemplate(story, imported->storyId, TemplateLoadMode::Reading, world.appFolder(),
+                             world.messages)
+                    .ok());
+    int slot = story.currentPageIndex;
+    while (story.page(slot).choice(1).nextPageId != 0)
+        slot = story.findPageIndex(story.page(slot).choice(1).nextPageId);
+    StudentProfile author;
+    author.studentName = QStringLiteral("Zoe");
+    author.studentNumber = 600;
+    auto book = saveBook(story, BookDraft{slot, {}, 2}, author, author.studentName,
+                         world.appFolder(), world.stop);
+    ASSERT_TRUE(book.ok()) << book.error().text().toStdString();
+    auto reopened = openBookForReading(story, bookFileName(book.value()), author.studentName,
+                                       world.appFolder(), world.messages, world.stop);
+    EXPECT_TRUE(reopened.ok());
+    EXPECT_TRUE(world.stop.messages.isEmpty());
+    EXPECT_TRUE(checkLibrary(world.appFolder()).isEmpty());
 }
 
 } // namespace
