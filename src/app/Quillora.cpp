@@ -1,5 +1,7 @@
 #include "app/Quillora.h"
 
+#include "admin/ExportImportPanels.h"
+#include "admin/LibraryPanels.h"
 #include "admin/StudentManagementForm.h"
 #include "app/ProgramEnd.h"
 #include "cabinets/GcabCabinets.h"
@@ -8,6 +10,7 @@
 #include "core/scanning/ScanEngine.h"
 #include "core/services/MusicChannel.h"
 #include "designer/TeacherForm.h"
+#include "designer/TeacherMenu.h"
 #include "media/MediaServices.h"
 #include "media/RealClock.h"
 #include "student/StudentForm.h"
@@ -156,10 +159,47 @@ void Quillora::wireTeacherForm(QSize screenSize) {
 
 void Quillora::openTeacherFunction(int which) {
     switch (which) {
+    case TeacherMenu::ModifyTemplate:
+        openLibraryPanel(LibraryPanel::Modify);
+        break;
+    case TeacherMenu::DeleteTemplate:
+        openLibraryPanel(LibraryPanel::Delete);
+        break;
+    case TeacherMenu::ExportTemplate:
+        openLibraryPanel(LibraryPanel::Export);
+        break;
+    case TeacherMenu::ImportTemplate: {
+        auto *panel = new ImportPanel(m_services);
+        QObject::connect(panel, &ImportPanel::finished, m_teacherForm.get(),
+                         &TeacherForm::closePanel);
+        m_teacherForm->showPanel(panel);
+        panel->start();
+        break;
+    }
+    case TeacherMenu::CheckLibrary: {
+        auto *panel = new LibraryCheckPanel(m_services, m_state);
+        QObject::connect(panel, &LibraryCheckPanel::finished, m_teacherForm.get(),
+                         &TeacherForm::closePanel);
+        QObject::connect(panel, &LibraryCheckPanel::templateLoaded, m_teacherForm.get(),
+                         &TeacherForm::openLoadedTemplate);
+        m_teacherForm->showPanel(panel);
+        break;
+    }
     default:
         // Hidden buttons cannot be pressed; a function not built yet does nothing.
         break;
     }
+}
+
+void Quillora::openLibraryPanel(int mode) {
+    LibraryPanel *panel =
+        LibraryPanel::open(static_cast<LibraryPanel::Mode>(mode), m_services, m_state);
+    if (!panel)
+        return; // the library is empty, and the teacher has been told
+    QObject::connect(panel, &LibraryPanel::finished, m_teacherForm.get(), &TeacherForm::closePanel);
+    QObject::connect(panel, &LibraryPanel::templateLoaded, m_teacherForm.get(),
+                     &TeacherForm::openLoadedTemplate);
+    m_teacherForm->showPanel(panel);
 }
 
 void Quillora::openTeacherForm() {

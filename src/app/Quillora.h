@@ -61,6 +61,8 @@ private:
     void closeTeacherForm();
     // The teacher menu's functions outside the designer: library, cabinets, upload, language.
     void openTeacherFunction(int which);
+    // Modify, Delete or Export (a LibraryPanel::Mode) on the template list.
+    void openLibraryPanel(int mode);
     // The student management form, above the main menu and back.
     void wireStudentManagement();
     void openStudentManagement();

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/FirstPaintProbe.h"
 #include "app/LaunchOptions.h"
 #include "app/Quillora.h"
@@ -21,6 +22,13 @@ int refuse(const QString &text) {
 } // namespace
 
 int main(int argc, char **argv) {
+    // The scripted jobs need no display: they must run before QApplication looks for one.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (isCommandLineJob(arguments))
+        return runCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillora"));
     // No display name: the window system would append it to every form's own title.

@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quillora {
@@ -51,8 +52,8 @@ TeacherMenu::TeacherMenu(const AppFolder &folder, QWidget *parent)
         connect(button, &QAbstractButton::clicked, this,
                 [this, index] { Q_EMIT buttonPressed(static_cast<Button>(index)); });
         // A function is offered only once it does what its button says; the grid closes up
-        // around the others.
-        if (i != NewTemplate && i != MainMenu) {
+        // around the others. The web site is wired where its address is known.
+        if (i == Upload || i == Language || i == WebSite) {
             button->hide();
             continue;
         }
@@ -67,6 +68,12 @@ TeacherMenu::TeacherMenu(const AppFolder &folder, QWidget *parent)
     column->addSpacing(20);
     column->addLayout(grid);
     column->setAlignment(grid, Qt::AlignHCenter);
+    m_check = new QPushButton(QStringLiteral("Check the Library"), this);
+    m_check->setAccessibleName(QStringLiteral("Check the Library"));
+    m_check->setMinimumHeight(40);
+    connect(m_check, &QPushButton::clicked, this, [this] { Q_EMIT buttonPressed(CheckLibrary); });
+    column->addSpacing(20);
+    column->addWidget(m_check, 0, Qt::AlignHCenter);
     column->addStretch(1);
 
     m_loading = new QLabel(this);

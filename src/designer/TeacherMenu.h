@@ -5,6 +5,7 @@
 #include <array>
 
 class QLabel;
+class QPushButton;
 
 namespace quillora {
 
@@ -25,13 +26,16 @@ public:
         Upload,
         Language,
         WebSite,
-        MainMenu
+        MainMenu,
+        // A push button below the picture grid: the check has no picture of its own.
+        CheckLibrary
     };
     static constexpr int kButtonCount = 9;
 
     explicit TeacherMenu(const AppFolder &folder, QWidget *parent = nullptr);
 
     PictureButton *button(Button which) const { return m_buttons[static_cast<std::size_t>(which)]; }
+    QPushButton *checkButton() const { return m_check; }
     // The loading picture stands over a button while what it opens is on its way.
     void showLoadingOver(Button which);
     void hideLoading();
@@ -42,6 +46,7 @@ Q_SIGNALS:
 private:
     std::array<PictureButton *, kButtonCount> m_buttons{};
     QLabel *m_loading = nullptr;
+    QPushButton *m_check = nullptr;
 };
 
 } // namespace quillora

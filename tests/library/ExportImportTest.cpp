@@ -139,3 +139,26 @@ TEST(CabinetExtensionTest, OnlyLowerCaseCabCounts) {
 
 } // namespace
 } // namespace quillora::test
+
+namespace quillora::test {
+namespace {
+
+TEST(KeepCabinetTest, TheCabinetGoesWhereChosenOrStaysInDisk1) {
+    TempAppFolder folder;
+    QDir().mkpath(folder.path(QStringLiteral("disk1")));
+    const QString made = folder.path(QStringLiteral("disk1/Template_A.cab"));
+    folder.write(QStringLiteral("disk1/Template_A.cab"), "cab");
+    ASSERT_TRUE(keepCabinetAs(made, made).ok());
+    EXPECT_TRUE(QFile::exists(made));
+    const QString chosen = folder.path(QStringLiteral("elsewhere.cab"));
+    folder.write(QStringLiteral("elsewhere.cab"), "old");
+    ASSERT_TRUE(keepCabinetAs(made, chosen).ok());
+    EXPECT_EQ(folder.read(QStringLiteral("elsewhere.cab")), QByteArrayLiteral("cab"));
+    EXPECT_FALSE(QFile::exists(made));
+    folder.write(QStringLiteral("disk1/Template_A.cab"), "cab");
+    EXPECT_FALSE(keepCabinetAs(made, folder.path(QStringLiteral("no/such/folder/x.cab"))).ok());
+    EXPECT_TRUE(QFile::exists(made));
+}
+
+} // namespace
+} // namespace quillora::test

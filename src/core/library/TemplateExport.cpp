@@ -202,6 +202,26 @@ Result<StagedTemplate> stageTemplateForCabinet(const AppFolder &folder, const St
     return staged;
 }
 
+Result<void> keepCabinetAs(const QString &cabinetPath, const QString &chosenPath) {
+    if (QFileInfo(cabinetPath).absoluteFilePath() == QFileInfo(chosenPath).absoluteFilePath())
+        return {};
+    const QString part = chosenPath + QStringLiteral(".part");
+    const FileError failed{QStringLiteral("The cabinet cannot be written there"),
+                           QDir::toNativeSeparators(chosenPath), 0};
+    QFile::remove(part);
+    if (!QFile::copy(cabinetPath, part))
+        return failed;
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(part).constData(),
+                            QFile::encodeName(chosenPath).constData(), error);
+    if (error) {
+        QFile::remove(part);
+        return failed;
+    }
+    QFile::remove(cabinetPath);
+    return {};
+}
+
 QCoro::Task<Result<QString>> buildTemplateCabinet(AppFolder folder, Cabinets &cabinets, int storyId,
                                                   CabinetProgress progress) {
     const int exportNumber = drawExportNumber(folder);

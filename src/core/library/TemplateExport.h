@@ -58,4 +58,8 @@ Result<StagedTemplate> stageTemplateForCabinet(const AppFolder &folder, const St
 QCoro::Task<Result<QString>> buildTemplateCabinet(AppFolder folder, Cabinets &cabinets, int storyId,
                                                   CabinetProgress progress = {});
 
+// Puts the cabinet made in "disk1" where the teacher chose: written there whole, then the one
+// in "disk1" removed. Choosing the cabinet's own place keeps it where it is.
+Result<void> keepCabinetAs(const QString &cabinetPath, const QString &chosenPath);
+
 } // namespace quillora
