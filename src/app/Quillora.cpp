@@ -2,11 +2,13 @@
 
 #include "admin/StudentManagementForm.h"
 #include "app/ProgramEnd.h"
+#include "app/TeacherPanels.h"
 #include "core/ScreenCheck.h"
 #include "core/StrayFiles.h"
 #include "core/scanning/ScanEngine.h"
 #include "core/services/MusicChannel.h"
 #include "designer/TeacherForm.h"
+#include "designer/TeacherMenu.h"
 #include "media/MediaServices.h"
 #include "media/RealClock.h"
 #include "student/StudentForm.h"
@@ -15,6 +17,7 @@
 #include "ui/QtFileDialogs.h"
 #include "ui/QtMessages.h"
 #include "ui/QtPrinterService.h"
+#include "upload/CurlUploader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +32,8 @@ Quillora::Quillora(AppFolder folder)
     , m_fileDialogs(std::make_unique<QtFileDialogs>())
     , m_shell(std::make_unique<DesktopShell>())
     , m_printer(std::make_unique<QtPrinterService>())
-    , m_stop(std::make_unique<ProgramEnd>(*m_messages, [this] { silenceEverything(); })) {
+    , m_stop(std::make_unique<ProgramEnd>(*m_messages, [this] { silenceEverything(); }))
+    , m_uploader(std::make_unique<CurlUploader>()) {
     m_services.folder = &m_folder;
     m_services.clock = m_clock.get();
     m_services.messages = m_messages.get();
@@ -37,6 +41,7 @@ Quillora::Quillora(AppFolder folder)
     m_services.shell = m_shell.get();
     m_services.printer = m_printer.get();
     m_services.stop = m_stop.get();
+    m_services.uploader = m_uploader.get();
 }
 
 Quillora::~Quillora() {
@@ -142,6 +147,7 @@ void Quillora::closeStudentManagement() {
 void Quillora::wireTeacherForm(QSize screenSize) {
     m_teacherForm = std::make_unique<TeacherForm>(m_services, m_state, *m_scan);
     m_teacherForm->resize(screenSize);
+    m_teacherPanels = std::make_unique<TeacherPanels>(m_services, m_state, *m_teacherForm);
     QObject::connect(m_studentForm.get(), &StudentForm::teacherFunctionsRequested,
                      [this] { openTeacherForm(); });
     QObject::connect(m_teacherForm.get(), &TeacherForm::mainMenuRequested,
@@ -153,6 +159,12 @@ void Quillora::wireTeacherForm(QSize screenSize) {
 
 void Quillora::openTeacherFunction(int which) {
     switch (which) {
+    case TeacherMenu::Upload:
+        m_teacherPanels->openUpload();
+        break;
+    case TeacherMenu::Language:
+        m_teacherPanels->openLanguage();
+        break;
     default:
         // Hidden buttons cannot be pressed; a function not built yet does nothing.
         break;

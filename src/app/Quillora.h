@@ -23,6 +23,8 @@ class ScanEngine;
 class StudentForm;
 class TeacherForm;
 class StudentManagementForm;
+class TeacherPanels;
+class Uploader;
 
 // The composition root: owns the real services, the program-wide state and the forms, and
 // wires the forms to each other.
@@ -51,6 +53,7 @@ public:
     ProgramState &state() { return m_state; }
     const Services &services() const { return m_services; }
     ScanEngine &scanEngine() const { return *m_scan; }
+    TeacherPanels &teacherPanels() const { return *m_teacherPanels; }
 
 private:
     void silenceEverything();
@@ -76,10 +79,12 @@ private:
     std::unique_ptr<QtPrinterService> m_printer;
     std::unique_ptr<ProgramEnd> m_stop;
     std::unique_ptr<MediaServices> m_media;
+    std::unique_ptr<Uploader> m_uploader;
     Services m_services;
     std::unique_ptr<ScanEngine> m_scan;
     std::unique_ptr<StudentForm> m_studentForm;
     std::unique_ptr<TeacherForm> m_teacherForm;
+    std::unique_ptr<TeacherPanels> m_teacherPanels;
     std::unique_ptr<StudentManagementForm> m_studentManagement;
 };
 

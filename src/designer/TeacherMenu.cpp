@@ -52,7 +52,7 @@ TeacherMenu::TeacherMenu(const AppFolder &folder, QWidget *parent)
                 [this, index] { Q_EMIT buttonPressed(static_cast<Button>(index)); });
         // A function is offered only once it does what its button says; the grid closes up
         // around the others.
-        if (i != NewTemplate && i != MainMenu) {
+        if (i != NewTemplate && i != MainMenu && i != Upload && i != Language) {
             button->hide();
             continue;
         }
