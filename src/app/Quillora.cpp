@@ -4,11 +4,13 @@
 #include "admin/LibraryPanels.h"
 #include "admin/StudentManagementForm.h"
 #include "app/ProgramEnd.h"
+#include "app/TeacherPanels.h"
 #include "cabinets/GcabCabinets.h"
 #include "core/ScreenCheck.h"
 #include "core/StrayFiles.h"
 #include "core/scanning/ScanEngine.h"
 #include "core/services/MusicChannel.h"
+#include "core/upload/UploadSettings.h"
 #include "designer/TeacherForm.h"
 #include "designer/TeacherMenu.h"
 #include "media/MediaServices.h"
@@ -19,6 +21,7 @@
 #include "ui/QtFileDialogs.h"
 #include "ui/QtMessages.h"
 #include "ui/QtPrinterService.h"
+#include "upload/CurlUploader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,7 +37,8 @@ Quillora::Quillora(AppFolder folder)
     , m_shell(std::make_unique<DesktopShell>())
     , m_printer(std::make_unique<QtPrinterService>())
     , m_stop(std::make_unique<ProgramEnd>(*m_messages, [this] { silenceEverything(); }))
-    , m_cabinets(std::make_unique<GcabCabinets>()) {
+    , m_cabinets(std::make_unique<GcabCabinets>())
+    , m_uploader(std::make_unique<CurlUploader>()) {
     m_services.folder = &m_folder;
     m_services.clock = m_clock.get();
     m_services.messages = m_messages.get();
@@ -43,6 +47,7 @@ Quillora::Quillora(AppFolder folder)
     m_services.printer = m_printer.get();
     m_services.stop = m_stop.get();
     m_services.cabinets = m_cabinets.get();
+    m_services.uploader = m_uploader.get();
 }
 
 Quillora::~Quillora() {
@@ -148,6 +153,7 @@ void Quillora::closeStudentManagement() {
 void Quillora::wireTeacherForm(QSize screenSize) {
     m_teacherForm = std::make_unique<TeacherForm>(m_services, m_state, *m_scan);
     m_teacherForm->resize(screenSize);
+    m_teacherPanels = std::make_unique<TeacherPanels>(m_services, m_state, *m_teacherForm);
     QObject::connect(m_studentForm.get(), &StudentForm::teacherFunctionsRequested,
                      [this] { openTeacherForm(); });
     QObject::connect(m_teacherForm.get(), &TeacherForm::mainMenuRequested,
@@ -155,6 +161,11 @@ void Quillora::wireTeacherForm(QSize screenSize) {
     QObject::connect(m_teacherForm.get(), &FullScreenForm::closing, [this] { closeTeacherForm(); });
     QObject::connect(m_teacherForm.get(), &TeacherForm::functionRequested,
                      [this](int which) { openTeacherFunction(which); });
+}
+
+QString Quillora::webSiteAddress() const {
+    Result<UploadSettings> settings = readUploadSettings(m_folder);
+    return settings ? settings->website.trimmed() : QString();
 }
 
 void Quillora::openTeacherFunction(int which) {
@@ -185,6 +196,17 @@ void Quillora::openTeacherFunction(int which) {
         m_teacherForm->showPanel(panel);
         break;
     }
+    case TeacherMenu::WebSite:
+        if (!m_services.shell->openAddress(webSiteAddress()))
+            (void)m_services.messages->inform(
+                QStringLiteral("The web site could not be opened: no web browser was found"));
+        break;
+    case TeacherMenu::Upload:
+        m_teacherPanels->openUpload();
+        break;
+    case TeacherMenu::Language:
+        m_teacherPanels->openLanguage();
+        break;
     default:
         // Hidden buttons cannot be pressed; a function not built yet does nothing.
         break;
@@ -207,6 +229,8 @@ void Quillora::openTeacherForm() {
     m_messages->setParentWidget(m_teacherForm.get());
     m_fileDialogs->setParentWidget(m_teacherForm.get());
     m_teacherForm->showMenu();
+    // The address may have been set up since the form was last open.
+    m_teacherForm->menu()->offerWebSite(!webSiteAddress().isEmpty());
     showFullScreenOnScreen(m_teacherForm.get());
     m_teacherForm->raise();
     m_teacherForm->activateWindow();

@@ -24,6 +24,8 @@ class ScanEngine;
 class StudentForm;
 class TeacherForm;
 class StudentManagementForm;
+class TeacherPanels;
+class Uploader;
 
 // The composition root: owns the real services, the program-wide state and the forms, and
 // wires the forms to each other.
@@ -52,6 +54,7 @@ public:
     ProgramState &state() { return m_state; }
     const Services &services() const { return m_services; }
     ScanEngine &scanEngine() const { return *m_scan; }
+    TeacherPanels &teacherPanels() const { return *m_teacherPanels; }
 
 private:
     void silenceEverything();
@@ -61,6 +64,8 @@ private:
     void closeTeacherForm();
     // The teacher menu's functions outside the designer: library, cabinets, upload, language.
     void openTeacherFunction(int which);
+    // The address the web-site button opens, from the upload settings; empty while none.
+    QString webSiteAddress() const;
     // Modify, Delete or Export (a LibraryPanel::Mode) on the template list.
     void openLibraryPanel(int mode);
     // The student management form, above the main menu and back.
@@ -80,10 +85,12 @@ private:
     std::unique_ptr<ProgramEnd> m_stop;
     std::unique_ptr<GcabCabinets> m_cabinets;
     std::unique_ptr<MediaServices> m_media;
+    std::unique_ptr<Uploader> m_uploader;
     Services m_services;
     std::unique_ptr<ScanEngine> m_scan;
     std::unique_ptr<StudentForm> m_studentForm;
     std::unique_ptr<TeacherForm> m_teacherForm;
+    std::unique_ptr<TeacherPanels> m_teacherPanels;
     std::unique_ptr<StudentManagementForm> m_studentManagement;
 };
 

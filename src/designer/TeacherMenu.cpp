@@ -36,9 +36,8 @@ constexpr int kColumns = 3;
 TeacherMenu::TeacherMenu(const AppFolder &folder, QWidget *parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("FrameTeacherFunctions"));
-    auto *grid = new QGridLayout;
-    grid->setSpacing(16);
-    int placed = 0;
+    m_grid = new QGridLayout;
+    m_grid->setSpacing(16);
     for (std::size_t i = 0; i < kMenuArt.size(); ++i) {
         auto *button = new PictureButton(this);
         const QString file = QLatin1String(kMenuArt[i].file);
@@ -51,23 +50,16 @@ TeacherMenu::TeacherMenu(const AppFolder &folder, QWidget *parent)
         const int index = static_cast<int>(i);
         connect(button, &QAbstractButton::clicked, this,
                 [this, index] { Q_EMIT buttonPressed(static_cast<Button>(index)); });
-        // A function is offered only once it does what its button says; the grid closes up
-        // around the others. The web site is wired where its address is known.
-        if (i == Upload || i == Language || i == WebSite) {
-            button->hide();
-            continue;
-        }
-        grid->addWidget(button, placed / kColumns, placed % kColumns);
-        ++placed;
     }
+    placeButtons();
     auto *title = new QLabel(QStringLiteral("Teacher Functions"), this);
     title->setStyleSheet(QStringLiteral("color: white; font-size: 28px; font-weight: bold;"));
     auto *column = new QVBoxLayout(this);
     column->addStretch(1);
     column->addWidget(title, 0, Qt::AlignHCenter);
     column->addSpacing(20);
-    column->addLayout(grid);
-    column->setAlignment(grid, Qt::AlignHCenter);
+    column->addLayout(m_grid);
+    column->setAlignment(m_grid, Qt::AlignHCenter);
     m_check = new QPushButton(QStringLiteral("Check the Library"), this);
     m_check->setAccessibleName(QStringLiteral("Check the Library"));
     m_check->setMinimumHeight(40);
@@ -81,6 +73,27 @@ TeacherMenu::TeacherMenu(const AppFolder &folder, QWidget *parent)
         QPixmap(folder.filePath(QStringLiteral("aobj_teacher_button_loading.jpg"))));
     m_loading->setAccessibleName(QStringLiteral("Loading"));
     m_loading->hide();
+}
+
+void TeacherMenu::offerWebSite(bool offered) {
+    if (offered == m_webSiteOffered)
+        return;
+    m_webSiteOffered = offered;
+    placeButtons();
+}
+
+void TeacherMenu::placeButtons() {
+    for (PictureButton *button : m_buttons)
+        m_grid->removeWidget(button);
+    int placed = 0;
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        const bool offered = i != WebSite || m_webSiteOffered;
+        m_buttons[i]->setVisible(offered);
+        if (!offered)
+            continue;
+        m_grid->addWidget(m_buttons[i], placed / kColumns, placed % kColumns);
+        ++placed;
+    }
 }
 
 void TeacherMenu::showLoadingOver(Button which) {

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -12,8 +13,8 @@ namespace quillora {
 class AppFolder;
 class PictureButton;
 
-// The teacher functions menu (FrameTeacherFunctions): a grid of nine picture buttons. Only
-// the functions that exist are offered; the others stay hidden until they are built.
+// The teacher functions menu (FrameTeacherFunctions): a grid of nine picture buttons. The
+// web-site button is offered only while a web address is set up.
 class TeacherMenu : public QWidget {
     Q_OBJECT
 public:
@@ -39,12 +40,18 @@ public:
     // The loading picture stands over a button while what it opens is on its way.
     void showLoadingOver(Button which);
     void hideLoading();
+    // Shows or hides the web-site button; the grid closes up around it.
+    void offerWebSite(bool offered);
 
 Q_SIGNALS:
     void buttonPressed(quillora::TeacherMenu::Button which);
 
 private:
+    void placeButtons();
+
     std::array<PictureButton *, kButtonCount> m_buttons{};
+    QGridLayout *m_grid = nullptr;
+    bool m_webSiteOffered = false;
     QLabel *m_loading = nullptr;
     QPushButton *m_check = nullptr;
 };

@@ -7,6 +7,7 @@ namespace quillora {
 class DesktopShell : public Shell {
 public:
     bool openDocument(const QString &path) override;
+    bool openAddress(const QString &address) override;
 };
 
 } // namespace quillora

@@ -29,6 +29,10 @@ public:
         opened.append(path);
         return false;
     }
+    bool openAddress(const QString &address) override {
+        opened.append(address);
+        return false;
+    }
     QStringList opened;
 };
 
