@@ -2,6 +2,7 @@
 
 #include "admin/AdminWidgets.h"
 #include "admin/LibraryPanels.h"
+#include "admin/WaitNotice.h"
 #include "core/AppFolder.h"
 #include "core/library/LibraryCheck.h"
 #include "core/library/TemplateImport.h"
@@ -11,6 +12,7 @@
 #include "core/services/Services.h"
 
 #include <QDir>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -25,16 +27,14 @@ ImportPanel::ImportPanel(const Services &services, QWidget *parent)
     : QWidget(parent)
     , m_services(services) {
     setObjectName(QStringLiteral("FrameImporting"));
-    styleAdminPanel(this);
     auto *column = new QVBoxLayout(this);
+    auto *notice = new WaitNotice(QStringLiteral("Importing.... Please Wait"),
+                                  QStringLiteral("LabelImporting"), this);
+    m_bar = notice->bar();
+    m_label = notice->findChild<QLabel *>(QStringLiteral("LabelImporting"));
+    notice->setMinimumWidth(500);
     column->addStretch(1);
-    m_label = new QLabel(QStringLiteral("Importing.... Please Wait"), this);
-    m_label->setObjectName(QStringLiteral("LabelImporting"));
-    m_bar = new QProgressBar(this);
-    m_bar->setAccessibleName(QStringLiteral("Import progress"));
-    m_bar->setRange(0, 0);
-    column->addWidget(m_label, 0, Qt::AlignHCenter);
-    column->addWidget(m_bar);
+    column->addWidget(notice, 0, Qt::AlignHCenter);
     column->addStretch(1);
     m_label->hide();
     m_bar->hide();
@@ -89,17 +89,23 @@ LibraryCheckPanel::LibraryCheckPanel(const Services &services, ProgramState &sta
     , m_services(services)
     , m_state(state) {
     setObjectName(QStringLiteral("FrameCheckLibrary"));
-    styleAdminPanel(this);
-    auto *column = new QVBoxLayout(this);
-    column->addWidget(panelTitle(QStringLiteral("Check the Library"), this));
+    auto *card = new QFrame(this);
+    styleAdminPanel(card);
+    card->setMinimumSize(900, 560);
+    auto *outer = new QVBoxLayout(this);
+    outer->addStretch(1);
+    outer->addWidget(card, 0, Qt::AlignHCenter);
+    outer->addStretch(1);
+    auto *column = new QVBoxLayout(card);
+    column->addWidget(panelTitle(QStringLiteral("Check the Library"), card));
     const QList<LibraryProblem> problems = checkLibrary(*services.folder);
     column->addWidget(instructionLabel(
         checkSummary(problems) + (problems.isEmpty()
                                       ? QString()
                                       : QStringLiteral(" Choose a problem of a template to open it "
                                                        "in the designer.")),
-        this));
-    m_list = new QListWidget(this);
+        card));
+    m_list = new QListWidget(card);
     m_list->setAccessibleName(QStringLiteral("Problems"));
     for (const LibraryProblem &problem : problems) {
         auto *item = new QListWidgetItem(problemLine(problem), m_list);
@@ -107,8 +113,8 @@ LibraryCheckPanel::LibraryCheckPanel(const Services &services, ProgramState &sta
         item->setData(Qt::UserRole + 1, problem.pageId);
     }
     column->addWidget(m_list, 1);
-    QPushButton *open = adminButton(QStringLiteral("Open in the Designer"), this);
-    QPushButton *menu = adminButton(QStringLiteral("Menu"), this);
+    QPushButton *open = adminButton(QStringLiteral("Open in the Designer"), card);
+    QPushButton *menu = adminButton(QStringLiteral("Menu"), card);
     column->addLayout(closingButtons(open, menu));
     connect(menu, &QPushButton::clicked, this, &LibraryCheckPanel::finished);
     connect(open, &QPushButton::clicked, this, [this] { openProblem(m_list->currentRow()); });

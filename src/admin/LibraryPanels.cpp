@@ -1,6 +1,7 @@
 #include "admin/LibraryPanels.h"
 
 #include "admin/AdminWidgets.h"
+#include "admin/WaitNotice.h"
 #include "core/AppFolder.h"
 #include "core/ProgramState.h"
 #include "core/library/TemplateExport.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -100,33 +102,38 @@ LibraryPanel::LibraryPanel(Mode mode, const Services &services, ProgramState &st
     , m_state(state) {
     static const char *const kNames[] = {"FrameListStories", "FrameDeleteStory",
                                          "FrameExportStories"};
+    // The panel stands centred on the form as a card, the menu's place kept around it.
+    auto *card = new QFrame(this);
+    styleAdminPanel(card);
     setObjectName(QLatin1String(kNames[mode]));
-    styleAdminPanel(this);
+    card->setMinimumSize(760, 520);
+    card->setMaximumWidth(1000);
+    auto *outer = new QVBoxLayout(this);
+    outer->addStretch(1);
+    outer->addWidget(card, 0, Qt::AlignHCenter);
+    outer->addStretch(1);
+
     const ModeTexts texts = textsFor(mode);
-    auto *column = new QVBoxLayout(this);
-    column->addWidget(panelTitle(QString::fromUtf8(texts.heading), this));
-    column->addWidget(instructionLabel(QString::fromUtf8(texts.hint), this));
-    m_list = new QListWidget(this);
+    auto *column = new QVBoxLayout(card);
+    column->addWidget(panelTitle(QString::fromUtf8(texts.heading), card));
+    column->addWidget(instructionLabel(QString::fromUtf8(texts.hint), card));
+    m_list = new QListWidget(card);
     m_list->setAccessibleName(QStringLiteral("Story templates"));
     m_list->setFont(QFont(QStringLiteral("Lucida Sans Unicode"), 12));
     column->addWidget(m_list, 1);
     auto *buttons = new QHBoxLayout;
     for (const QString &caption : texts.buttons) {
-        QPushButton *button = adminButton(caption, this);
+        QPushButton *button = adminButton(caption, card);
         m_actions.append(button);
         buttons->addWidget(button);
     }
     column->addLayout(buttons);
 
-    m_progress = new QWidget(this);
-    m_progress->setObjectName(QStringLiteral("FrameExporting"));
-    auto *progressColumn = new QVBoxLayout(m_progress);
-    auto *label = new QLabel(QStringLiteral("Exporting......  Please Wait"), m_progress);
-    label->setObjectName(QStringLiteral("LabelExporting"));
-    m_bar = new QProgressBar(m_progress);
-    m_bar->setAccessibleName(QStringLiteral("Export progress"));
-    progressColumn->addWidget(label);
-    progressColumn->addWidget(m_bar);
+    auto *notice = new WaitNotice(QStringLiteral("Exporting......  Please Wait"),
+                                  QStringLiteral("LabelExporting"), card);
+    notice->setObjectName(QStringLiteral("FrameExporting"));
+    m_progress = notice;
+    m_bar = notice->bar();
     column->addWidget(m_progress);
     m_progress->hide();
     fillList();

@@ -225,9 +225,10 @@ Result<int> extractCabinetMembers(const QString &cabinetPath, const QString &fol
     GErrorHolder error;
     const bool extracted = gcab_cabinet_extract(cabinet, target.get(), onMemberFound, nullptr,
                                                 &state, cancellable.get(), &error.error);
+    // libgcab may finish the expansion without a word after the callback cancelled it.
+    if (g_cancellable_is_cancelled(cancellable.get()))
+        return cabinetError(cabinetPath, QStringLiteral("Expanding the cabinet was stopped"));
     if (!extracted) {
-        if (g_cancellable_is_cancelled(cancellable.get()))
-            return cabinetError(cabinetPath, QStringLiteral("Expanding the cabinet was stopped"));
         return cabinetError(cabinetPath,
                             QStringLiteral("The cabinet cannot be expanded: %1").arg(error.text()));
     }

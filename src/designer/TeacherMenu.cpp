@@ -62,7 +62,11 @@ TeacherMenu::TeacherMenu(const AppFolder &folder, QWidget *parent)
     column->setAlignment(m_grid, Qt::AlignHCenter);
     m_check = new QPushButton(QStringLiteral("Check the Library"), this);
     m_check->setAccessibleName(QStringLiteral("Check the Library"));
-    m_check->setMinimumHeight(40);
+    m_check->setMinimumSize(320, 56);
+    m_check->setStyleSheet(QStringLiteral(
+        "QPushButton { font-size: 15pt; font-weight: bold; color: #0b3a44; background: #eef4f7;"
+        " border: 3px solid #0b5563; border-radius: 8px; padding: 6px 18px; }"
+        "QPushButton:hover, QPushButton:focus { border: 4px solid #ffd400; }"));
     connect(m_check, &QPushButton::clicked, this, [this] { Q_EMIT buttonPressed(CheckLibrary); });
     column->addSpacing(20);
     column->addWidget(m_check, 0, Qt::AlignHCenter);
