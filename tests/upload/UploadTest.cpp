@@ -188,7 +188,9 @@ TEST_F(UploadTest, WrongPasswordAsksAndYesSucceedsOnceTheServerIsMended) {
               QStringList{u"Failed to connect to the Brindlemoor website.  Retry?"_s});
     EXPECT_EQ(view.colourOf(u"Failed to connect"_s), StatusColour::Red);
     EXPECT_EQ(server.receivedNames().size(), 3);
-    EXPECT_FALSE(world.folder.read(u"log.xml"_s).contains(QByteArray(FtpServer::kPassword)));
+    const QByteArray log = world.folder.read(u"log.xml"_s);
+    EXPECT_FALSE(log.contains(QByteArray(FtpServer::kPassword)));
+    EXPECT_TRUE(log.contains("530")) << "the refused try stays in the log";
 }
 
 TEST_F(UploadTest, ClosedPortAsksAndNoEndsQuietly) {

@@ -66,6 +66,7 @@ void TemplateUpload::stop() {
 
 QCoro::Task<UploadEnd> TemplateUpload::run(UploadRequest request) {
     m_stopping = false;
+    m_earlierTries.clear();
     const QString problem = checkUploadRequest(request);
     if (!problem.isEmpty()) {
         co_await m_scope(m_services.messages->inform(problem));
@@ -86,7 +87,7 @@ QCoro::Task<UploadEnd> TemplateUpload::run(UploadRequest request) {
         co_return staged;
     const UploadEnd end = co_await connectAndSend(*settings, cabinet);
     // The log helps whoever looks into a failed upload, so it is written however it ended.
-    (void)writeUploadLog(*m_services.folder, m_services.uploader->conversation(),
+    (void)writeUploadLog(*m_services.folder, m_earlierTries + m_services.uploader->conversation(),
                          settings->password);
     co_return end;
 }
@@ -167,6 +168,7 @@ QCoro::Task<UploadEnd> TemplateUpload::connectServer(const UploadSettings &setti
             const UploadEnd reported = co_await endEarly(UploadEnd::Stopped);
             co_return reported;
         }
+        m_earlierTries += m_services.uploader->conversation();
         m_view.showStatus(QStringLiteral("Failed to connect"), StatusColour::Red);
         const bool again = co_await m_scope(m_services.messages->askYesNo(kSiteQuestion));
         if (!again) {

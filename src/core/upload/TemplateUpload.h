@@ -90,6 +90,8 @@ private:
     PrepareCabinet m_prepare;
     UploadView &m_view;
     bool m_stopping = false;
+    // The uploader forgets a conversation at each connect; the log keeps the failed tries.
+    QList<UploadLogEntry> m_earlierTries;
     // Progress may arrive from a queued call after the view is gone.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
