@@ -81,7 +81,7 @@ protected:
         QDir(world.appFolder().root()).mkpath(QStringLiteral("disk1"));
         cabinetBytes = QByteArray(300 * 1024, '\0');
         for (int i = 0; i < cabinetBytes.size(); ++i)
-            cabinetBytes[i] = static_cast<char>((i * 7919) >> 3);
+            cabinetBytes[i] = static_cast<char>((static_cast<unsigned>(i) * 7919u) >> 3);
     }
 
     // Stands in for the export's staging and cabinet build: each call makes a cabinet of
